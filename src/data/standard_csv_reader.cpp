@@ -1,0 +1,157 @@
+// The one reader of the standard CSV format.
+#include "data/standard_csv_reader.h"
+
+#include "data/force_unit.h"
+#include "text/cp932.h"
+#include "text/fields.h"
+#include "text/line_reader.h"
+#include "text/number.h"
+#include "text/printf.h"
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <optional>
+
+namespace kvx::data {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+void dataError(ui::Interaction& ia, int lineNumber) {
+    ia.message(text::format("データエラー 第 %d 行", lineNumber), "データエラー", ui::Icon::Warning);
+}
+
+// Channel numbers are truncated toward zero; absurd values (1e300) must not overflow.
+int channelNumberOf(std::string_view field) {
+    const double v = std::trunc(text::parseLeadingDouble(field));
+    if (!(v > static_cast<double>(INT_MIN) && v < static_cast<double>(INT_MAX))) return 0;
+    return static_cast<int>(v);
+}
+
+std::string stripLeadingBlanks(std::string s) {
+    s.erase(0, s.find_first_not_of(' '));
+    return s;
+}
+
+std::string fitted(std::string_view s, std::size_t bytes) { return std::string(text::truncateCp932(s, bytes)); }
+
+// Header lines of a file saved as UTF-8 with a byte order mark (spreadsheets do
+// that) are turned into CP932 so the names and units read as intended.
+class HeaderLines {
+public:
+    explicit HeaderLines(text::LineReader& reader) : m_reader(reader) {}
+
+    std::optional<std::string> next() {
+        auto line = m_reader.next();
+        if (!line) return line;
+        if (m_reader.lineNumber() == 1 && line->starts_with(kUtf8Bom)) {
+            m_utf8 = true;
+            line->erase(0, kUtf8Bom.size());
+        }
+        if (m_utf8) *line = text::utf8ToCp932Lossy(*line);
+        return line;
+    }
+
+private:
+    text::LineReader& m_reader;
+    bool m_utf8 = false;
+};
+
+}  // namespace
+
+ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
+                           MeasurementData& target) {
+    text::LineReader reader(path);
+    if (!reader.isOpen()) {
+        ia.message(text::format("データファイルを開くことができません\n%s", path.c_str()), "ファイルエラー",
+                   ui::Icon::Warning);
+        return {};
+    }
+
+    MeasurementData data;  // swapped in only when everything was read
+    ChannelHeader& h = data.header;
+    HeaderLines header(reader);
+    std::string lines[4];
+    for (int i = 0; i < 4; ++i) {
+        auto line = header.next();
+        if (!line) {
+            dataError(ia, i + 1);
+            return {};
+        }
+        lines[i] = std::move(*line);
+    }
+
+    ReadResult result;
+    const auto numbers = text::splitFields(lines[0]);
+    for (std::size_t i = 0; i < numbers.size() && i < kMaxChannels; ++i)
+        h.channelNumbers[i] = channelNumberOf(numbers[i]);
+    result.channelNumberCount = static_cast<int>(std::min<std::size_t>(numbers.size(), kMaxChannels));
+
+    const auto names = text::splitFields(lines[1]);
+    for (std::size_t i = 0; i < names.size() && i < kMaxChannels; ++i) h.pointNames[i] = fitted(names[i], kNameBytes);
+    const auto instruments = text::splitFields(lines[2]);
+    for (std::size_t i = 0; i < instruments.size() && i < kMaxChannels; ++i)
+        h.instrumentNames[i] = fitted(instruments[i], kNameBytes);
+
+    auto units = text::splitFields(lines[3]);
+    if (units.empty()) {  // a field over 99 bytes: the line has no channels at all
+        dataError(ia, 4);
+        return {};
+    }
+    if (units.size() > static_cast<std::size_t>(kMaxChannels)) {
+        ia.message(text::format("第 4 行（単位）のチャンネル数が %zu あり、上限の 16 を超えています．\n"
+                                "このファイルは読み込めません．",
+                                units.size()),
+                   "データエラー", ui::Icon::Warning);
+        return {};
+    }
+    for (auto& u : units) u = fitted(stripLeadingBlanks(std::move(u)), kUnitBytes);
+    const int n = static_cast<int>(units.size());
+    h.ChannelCount = n;
+
+    const ForceUnitDecision force = applyForceUnitRule(units, forceUnit, ia);
+    if (!force.proceed) return {};
+    for (int c = 0; c < n; ++c) h.units[static_cast<std::size_t>(c)] = units[static_cast<std::size_t>(c)];
+    data.ForceChannel = force.forceChannel;
+    data.ForceFactor = force.forceFactor;
+
+    int r = 0;
+    while (auto line = reader.next()) {
+        const int lineNumber = r + 5;
+        const auto fields = text::splitFields(*line);
+        if (static_cast<int>(fields.size()) != n) {
+            dataError(ia, lineNumber);
+            return {};
+        }
+        if (r == kMaxRows) {
+            ia.message(text::format("データが %d 行を超えています（第 %d 行）．\n"
+                                    "%d 行までのファイルに分けてから読み込んでください．",
+                                    kMaxRows, lineNumber, kMaxRows),
+                       "データエラー", ui::Icon::Warning);
+            return {};
+        }
+        for (int c = 0; c < n; ++c) {
+            const double v = text::parseLeadingDouble(fields[static_cast<std::size_t>(c)]);
+            const float stored = c == force.forceChannel ? scaleForce(v, force.forceFactor) : static_cast<float>(v);
+            // A number beyond the single-precision range would become infinity
+            // and poison every graph and result: refuse the row instead.
+            if (!std::isfinite(stored)) {
+                dataError(ia, lineNumber);
+                return {};
+            }
+            data.cell(r, c) = stored;
+        }
+        ++r;
+    }
+    if (r == 0) {
+        dataError(ia, 5);
+        return {};
+    }
+    data.RowCount = r;
+    target = std::move(data);
+    result.rows = r;
+    return result;
+}
+
+}  // namespace kvx::data

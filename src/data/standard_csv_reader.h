@@ -1,0 +1,23 @@
+// Reads a standard CSV measurement file into a MeasurementData.
+#pragma once
+
+#include "data/measurement_data.h"
+#include "ui/interaction.h"
+
+#include <string>
+
+namespace kvx::data {
+
+struct ReadResult {
+    int rows = 0;                // RowCount read; 0 when the read failed
+    int channelNumberCount = 0;  // fields of line 1 taken as channel numbers (at most 16)
+};
+
+/// Reads `path` (four header lines, then one line of numbers per row) with the
+/// force-unit rule for `forceUnit`, telling the user of every failure through
+/// `ia`. Fills `target` only when the read succeeds; on failure `target` is
+/// left exactly as it was and the result's rows is 0.
+ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
+                           MeasurementData& target);
+
+}  // namespace kvx::data

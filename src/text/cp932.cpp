@@ -1,0 +1,111 @@
+// iconv-backed CP932 conversions.
+#include "text/cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace kvx::text {
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (m_cd != reinterpret_cast<iconv_t>(-1)) iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the whole input. On an invalid or unconvertible sequence, calls
+    // onBad(out, in, left), which must consume at least one input byte or return false.
+    template <typename OnBad>
+    bool run(std::string_view input, std::string& out, OnBad onBad) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) return false;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(input.data());
+        std::size_t left = input.size();
+        char buffer[1024];
+        while (left > 0) {
+            char* dst = buffer;
+            std::size_t room = sizeof buffer;
+            const std::size_t r = iconv(m_cd, &in, &left, &dst, &room);
+            out.append(buffer, static_cast<std::size_t>(dst - buffer));
+            if (r == static_cast<std::size_t>(-1)) {
+                if (errno == E2BIG) continue;
+                if (!onBad(out, in, left)) return false;
+            }
+        }
+        char* dst = buffer;
+        std::size_t room = sizeof buffer;
+        iconv(m_cd, nullptr, nullptr, &dst, &room);
+        out.append(buffer, static_cast<std::size_t>(dst - buffer));
+        return true;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+std::optional<std::string> strict(const char* to, const char* from, std::string_view s) {
+    Converter c(to, from);
+    std::string out;
+    if (!c.run(s, out, [](std::string&, char*&, std::size_t&) { return false; })) return std::nullopt;
+    return out;
+}
+
+// Skips one undecodable character: the two bytes of a CP932 pair, else one byte.
+std::size_t cp932BadLength(const char* in, std::size_t left) {
+    return (left >= 2 && isCp932LeadByte(static_cast<unsigned char>(in[0]))) ? 2 : 1;
+}
+
+// Skips one UTF-8 character (lead byte plus its continuation bytes).
+std::size_t utf8CharLength(const char* in, std::size_t left) {
+    std::size_t n = 1;
+    while (n < left && (static_cast<unsigned char>(in[n]) & 0xC0) == 0x80) ++n;
+    return n;
+}
+
+}  // namespace
+
+std::optional<std::string> cp932ToUtf8(std::string_view cp932) { return strict("UTF-8", "CP932", cp932); }
+
+std::optional<std::string> utf8ToCp932(std::string_view utf8) { return strict("CP932", "UTF-8", utf8); }
+
+std::string cp932ToUtf8Lossy(std::string_view cp932) {
+    Converter c("UTF-8", "CP932");
+    std::string out;
+    c.run(cp932, out, [](std::string& o, char*& in, std::size_t& left) {
+        const std::size_t n = cp932BadLength(in, left);
+        o += "\xEF\xBF\xBD";
+        in += n;
+        left -= n;
+        return true;
+    });
+    return out;
+}
+
+std::string utf8ToCp932Lossy(std::string_view utf8) {
+    Converter c("CP932", "UTF-8");
+    std::string out;
+    c.run(utf8, out, [](std::string& o, char*& in, std::size_t& left) {
+        const std::size_t n = utf8CharLength(in, left);
+        o += '?';
+        in += n;
+        left -= n;
+        return true;
+    });
+    return out;
+}
+
+std::string_view truncateCp932(std::string_view s, std::size_t maxBytes) {
+    if (s.size() <= maxBytes) return s;
+    std::size_t i = 0;
+    while (i < maxBytes) {
+        const std::size_t step = isCp932LeadByte(static_cast<unsigned char>(s[i])) ? 2 : 1;
+        if (i + step > maxBytes) break;
+        i += step;
+    }
+    return s.substr(0, i);
+}
+
+}  // namespace kvx::text
