@@ -21,6 +21,17 @@ struct FileDialogRequest {
     std::string initialPath;
 };
 
+/// What the pause window shows after a step or a loop (UTF-8 texts).
+struct PauseInfo {
+    std::string rows;       // "1～200"
+    std::string area;       // loop area, empty in step mode
+    std::string damping;    // equivalent damping ratio, empty in step mode
+    std::string stiffness;  // equivalent stiffness, empty in step mode
+};
+
+/// The pause window's buttons; Closed when it was closed by its frame.
+enum class PauseAnswer { Next, Back, Stop, Closed };
+
 class Interaction {
 public:
     virtual ~Interaction() = default;
@@ -32,6 +43,8 @@ public:
     virtual std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) = 0;
     /// Path chosen in a save dialog, or nothing when cancelled.
     virtual std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) = 0;
+    /// The modal pause after a step or loop. Without a person to ask, go on.
+    virtual PauseAnswer pause(const PauseInfo&) { return PauseAnswer::Next; }
 };
 
 }  // namespace kvx::ui

@@ -25,6 +25,8 @@ public:
     std::deque<std::optional<std::string>> openFiles;  // consumed by chooseOpenFile()
     std::deque<std::optional<std::string>> saveFiles;  // consumed by chooseSaveFile()
     std::vector<FileDialogRequest> dialogs;            // every file dialog request
+    std::deque<PauseAnswer> pauseAnswers;              // consumed by pause(); empty queue answers Next
+    std::vector<PauseInfo> pauses;                     // every pause shown
 
     void message(std::string_view text, std::string_view caption, Icon icon) override {
         shown.push_back({std::string(text), std::string(caption), icon, false});
@@ -57,6 +59,14 @@ public:
         std::vector<std::string> out;
         for (const auto& s : shown) out.push_back(s.text);
         return out;
+    }
+
+    PauseAnswer pause(const PauseInfo& info) override {
+        pauses.push_back(info);
+        if (pauseAnswers.empty()) return PauseAnswer::Next;
+        const PauseAnswer a = pauseAnswers.front();
+        pauseAnswers.pop_front();
+        return a;
     }
 
 private:

@@ -1,0 +1,302 @@
+// The Graph command and its plot pass, in the order the program has always
+// drawn: validate, then per display channel: work arrays, frame, series,
+// envelope, extreme points, pauses, legend.
+#include "plot/graph_command.h"
+
+#include "text/printf.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kvx::plot {
+namespace {
+
+constexpr Pixel kMinMaxOffsets[4] = {{0, -300}, {200, -300}, {0, 0}, {200, 0}};
+
+class BusyCursor {
+public:
+    explicit BusyCursor(GraphHost& host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyCursor() { m_host.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    GraphHost& m_host;
+};
+
+std::string rowRange(int first, int last, const char* separator) {
+    return text::format("%d%s%d", first, separator, last);
+}
+
+// The effective switches of one command after the display mode has had its say.
+struct CommandSwitches {
+    bool envelope = false;
+    bool minMaxOn = false;
+    Pixel minMaxOffset;
+};
+
+class PlotPass {
+public:
+    PlotPass(const data::MeasurementData& data, const GraphOptions& o, const CommandSwitches& sw,
+             std::span<const int> displayChannels, GraphState& state, Canvas& canvas, ui::Interaction& ia,
+             GraphHost& host)
+        : m_data(data), m_o(o), m_sw(sw), m_display(displayChannels), m_state(state), m_canvas(canvas), m_ia(ia),
+          m_host(host) {}
+
+    void run(int passIndex, int xChannel, int yChannel);
+
+private:
+    bool buildWorkArrays(int xChannel, int yChannel);
+    void drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered);
+    void pause(int firstRow, int lastRow);
+    FrameMapping mapping() const { return {m_state.frame, m_state.place}; }
+
+    const data::MeasurementData& m_data;
+    const GraphOptions& m_o;
+    const CommandSwitches& m_sw;
+    std::span<const int> m_display;
+    GraphState& m_state;
+    Canvas& m_canvas;
+    ui::Interaction& m_ia;
+    GraphHost& m_host;
+};
+
+bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
+    const int n = m_data.RowCount;
+    const auto sign = [&](int channel) { return m_o.signInverted[static_cast<std::size_t>(channel - 1)] ? -1.0 : 1.0; };
+    std::vector<double>& X = m_state.X;
+    std::vector<double>& Y = m_state.Y;
+    for (int i = 0; i < n; ++i) {
+        X[static_cast<std::size_t>(i)] = sign(xChannel) * static_cast<double>(m_data.value(i, xChannel - 1));
+        Y[static_cast<std::size_t>(i)] = sign(yChannel) * static_cast<double>(m_data.value(i, yChannel - 1));
+    }
+    const std::span<double> xs(X.data(), static_cast<std::size_t>(n));
+    const std::span<double> ys(Y.data(), static_cast<std::size_t>(n));
+    if (m_o.smooth) {
+        Smooth(xs, m_o.SmoothingSize);
+        Smooth(ys, m_o.SmoothingSize);
+    }
+    if (m_o.frame.fullScale) {
+        const double mx = 0.01 * MaxAbs(xs);
+        const double my = 0.01 * MaxAbs(ys);
+        // A channel of zeros has no full scale: dividing would fill the graph with NaN.
+        if (mx == 0.0 || my == 0.0) {
+            const int channel = mx == 0.0 ? xChannel : yChannel;
+            m_ia.message(text::format("%d CH のデータがすべて 0 のため、フルスケール表示ができません．", channel),
+                         "フルスケールエラー", ui::Icon::Warning);
+            return false;
+        }
+        for (double& v : xs) v /= mx;
+        for (double& v : ys) v /= my;
+    }
+    return true;
+}
+
+void PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered) {
+    const FramePlacement place = m_state.place;
+    if (m_o.mode != DisplayMode::Region) m_canvas.setPen(seriesPen(nonMainChannel, m_o.styles, m_o.colorDisplay, m_o.boldAll));
+    Pen pen = m_canvas.pen();
+    pen.color = m_sw.envelope ? kButtonFace : remembered;
+    m_canvas.setPen(pen);
+
+    const FrameMapping map = mapping();
+    const auto& X = m_state.X;
+    const auto& Y = m_state.Y;
+    const auto at = [](int i) { return static_cast<std::size_t>(i); };
+    const Pixel start = map.toPixel(X[at(s)], Y[at(s)]);
+    m_canvas.moveTo(start);
+    if (m_o.mode == DisplayMode::Loop) m_canvas.ellipse({start.x - 3, start.y - 3}, {start.x + 3, start.y + 3});
+
+    const int rightEdge = place.FrameLeft + 4 * m_state.frame.DivisionWidth;
+    const MarkShape shape = markShapeOf(passIndex);
+    Pixel last = start;
+    for (int i = s + 1; i < e; ++i) {
+        const Pixel p = map.toPixel(X[at(i)], Y[at(i)]);
+        last = p;
+        if (p.x > rightEdge) continue;
+        m_canvas.lineTo(p);
+        if (m_o.marks && i % m_o.MarkInterval == 0) drawMark(m_canvas, p, shape);
+    }
+    if (m_o.mode == DisplayMode::Loop) {
+        m_canvas.moveTo({last.x - 3, last.y - 3});
+        m_canvas.lineTo({last.x + 3, last.y + 3});
+        m_canvas.moveTo({last.x - 3, last.y + 3});
+        m_canvas.lineTo({last.x + 3, last.y - 3});
+        m_canvas.lineTo(start);
+    }
+    if (m_sw.envelope) {
+        const std::span<const double> xs(X), ys(Y);
+        drawEnvelope(m_canvas, map, envelopePolygon(xs, ys, s, e), remembered);
+    }
+    if (m_o.mode == DisplayMode::Loop && m_host.alwaysCopyOnPause()) m_host.copyPictureToClipboard();
+
+    int first = 0, lastRow = m_data.RowCount - 1;
+    if (m_o.mode == DisplayMode::Step || m_o.mode == DisplayMode::Loop) {
+        first = std::max(s - 1, 0);
+        lastRow = e - 1;
+    } else if (m_o.mode == DisplayMode::Region) {
+        first = m_state.regionStart - 1;
+        lastRow = m_state.regionEnd - 1;
+    }
+    const Extremes extremes = extremePoints(std::span<const double>(X).first(at(m_data.RowCount)),
+                                            std::span<const double>(Y).first(at(m_data.RowCount)), first, lastRow);
+    if (passIndex == 0) {
+        m_state.firstPassExtremes = extremes;
+        if (m_sw.minMaxOn) drawMinMaxLabels(m_canvas, extremes, m_sw.minMaxOffset, m_state.frame, place);
+    }
+    m_state.drewSomething = true;
+}
+
+void PlotPass::pause(int firstRow, int lastRow) {
+    m_host.pictureChanged();
+    ui::PauseInfo info;
+    info.rows = rowRange(firstRow, lastRow, "～");
+    switch (m_ia.pause(info)) {
+    case ui::PauseAnswer::Next: m_state.backFlag = 0, m_state.continueFlag = 1; break;
+    case ui::PauseAnswer::Back: m_state.backFlag = 1, m_state.continueFlag = 1; break;
+    case ui::PauseAnswer::Stop: m_state.continueFlag = 0; break;
+    case ui::PauseAnswer::Closed: break;  // the flags stay as the last button left them
+    }
+}
+
+void PlotPass::run(int passIndex, int xChannel, int yChannel) {
+    if (!buildWorkArrays(xChannel, yChannel)) return;
+    const int rows = m_data.RowCount;
+    const int nonMain = m_o.mainOnX ? yChannel : xChannel;
+
+    int s = 0, e = rows, p = 0;
+    std::vector<int> boundaries;  // loop mode: loop ends found by the loop judgment
+    std::size_t k = 0;
+    switch (m_o.mode) {
+    case DisplayMode::All: break;
+    case DisplayMode::Step:
+        p = -m_o.StepSize;
+        e = std::min(m_o.StepSize, rows);
+        break;
+    case DisplayMode::Loop:
+        if (!boundaries.empty()) e = boundaries[0];
+        break;
+    case DisplayMode::Region:
+        s = m_state.regionStart;
+        e = m_state.regionEnd;
+        break;
+    }
+    const bool loop = m_o.mode == DisplayMode::Loop;
+
+    while (e <= rows && (!loop || k < boundaries.size())) {
+        const Rgb remembered = m_canvas.pen().color;  // before the frame turns the pen black
+        if (passIndex == 0) {
+            int first = 1, last = rows;
+            if ((m_o.mode == DisplayMode::Step || loop) && !m_o.fixedAxes) last = e;
+            if (m_o.mode == DisplayMode::Region) first = m_state.regionStart, last = m_state.regionEnd;
+            PrepareFrame(m_state.frame, m_data, m_display, first, last, m_o.frame, m_state.place, m_canvas, m_ia);
+        }
+        m_state.angleGraph = m_state.frame.XUnit == "rad";
+        // A region can reach past the rows (a region left from an earlier file); nothing to draw then.
+        if (s >= rows || s < 0) break;
+        drawRows(passIndex, s, e, nonMain, remembered);
+
+        if (m_o.mode == DisplayMode::Region) break;
+        m_state.regionStart = s;
+        m_state.regionEnd = e;
+        if (e == rows) break;
+        if (m_o.mode == DisplayMode::Step) {
+            m_host.showRowLabel(rowRange(s + 1, e, " ～ "));
+            p = s;
+            s += m_o.StepSize;
+            e = std::min(e + m_o.StepSize, rows);
+        } else if (loop) {
+            m_host.showRowLabel(rowRange(s + 1, e, " ～ "));
+            p = s;
+            s = boundaries[k];
+            ++k;
+            if (k < boundaries.size()) e = std::min(boundaries[k], rows);
+        }
+        pause(p + 1, s);
+        if (m_state.continueFlag == 0) break;
+        if (m_state.backFlag == 1) {
+            if (m_o.mode == DisplayMode::Step) {
+                s = std::max(s - 2 * m_o.StepSize, 0);
+                p = 0;
+                e = s + m_o.StepSize;
+            } else {
+                k = k >= 2 ? k - 2 : 0;
+                p = 0;
+                s = k == 0 ? 0 : boundaries[k - 1];
+                e = boundaries[k];
+            }
+        }
+    }
+    if (m_o.mode == DisplayMode::All) m_host.showRowLabel(text::format("1 ～ %d", e));
+    if (m_o.mode == DisplayMode::Region) m_host.showRowLabel(rowRange(m_state.regionStart, m_state.regionEnd, " ～ "));
+    if (m_o.legend) {
+        m_state.legendSize = drawLegend(m_canvas, m_display, m_data.header, m_o.legendPosition, m_o.styles,
+                                        m_o.colorDisplay, m_o.boldAll, m_o.marks);
+        m_state.legendShown = true;
+    }
+}
+
+}  // namespace
+
+void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, GraphState& state, Canvas& canvas,
+                     ui::Interaction& ia, GraphHost& host) {
+    if (!o.dataLoaded) {
+        ia.message("ファイルの選択がされていません", "ファイル選択エラー", ui::Icon::Warning);
+        return;
+    }
+    CommandSwitches sw;
+    int checkedMinMax = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!o.minMax[i]) continue;
+        ++checkedMinMax;
+        sw.minMaxOffset = kMinMaxOffsets[i];
+    }
+    if (checkedMinMax >= 2) {
+        ia.message("MinMax表示位置を選択できるのは1個までです", "選択エラー", ui::Icon::Warning);
+        return;
+    }
+    sw.minMaxOn = checkedMinMax == 1;
+
+    state.lastFirst = 1;
+    state.lastLast = data.RowCount;
+    if (o.mode == DisplayMode::Step || o.mode == DisplayMode::Loop) host.uncheckForStepAndLoop();
+    if (o.mode == DisplayMode::Region) {
+        state.lastFirst = state.regionStart;
+        state.lastLast = state.regionEnd;
+    }
+    sw.envelope = o.envelope && (o.mode == DisplayMode::All || o.mode == DisplayMode::Region);
+
+    std::vector<int> display;
+    for (int k = 1; k <= std::min(data.header.ChannelCount, data::kMaxChannels); ++k)
+        if (o.channelChecked[static_cast<std::size_t>(k - 1)]) display.push_back(k);
+    if (display.empty()) {
+        ia.message("チャンネルの選択がされていません", "チャンネル選択エラー", ui::Icon::Warning);
+        return;
+    }
+    if (display.size() >= 2 && !o.frame.fullScale) {
+        const std::string& unit = data.header.units[static_cast<std::size_t>(display[0] - 1)];
+        for (int c : display) {
+            if (data.header.units[static_cast<std::size_t>(c - 1)] != unit) {
+                ia.message("表示しようとするデータの単位が一致しておりません", "単位不一致エラー", ui::Icon::Warning);
+                return;
+            }
+        }
+    }
+    if (o.mainChannel < 1 || o.mainChannel > data.header.ChannelCount) {
+        ia.message("このチャンネルは選択できません", "チャンネル選択エラー", ui::Icon::Warning);
+        return;
+    }
+
+    BusyCursor busy(host);
+    state.drewSomething = false;
+    PlotPass pass(data, o, sw, display, state, canvas, ia, host);
+    for (std::size_t index = 0; index < display.size(); ++index) {
+        const int d = display[index];
+        const int xChannel = o.mainOnX ? o.mainChannel : d;
+        const int yChannel = o.mainOnX ? d : o.mainChannel;
+        canvas.setPen(seriesPen(d, o.styles, o.colorDisplay, o.boldAll));
+        pass.run(static_cast<int>(index), xChannel, yChannel);
+    }
+}
+
+}  // namespace kvx::plot

@@ -1,0 +1,184 @@
+// Series drawing helpers.
+#include "plot/series.h"
+
+#include "text/printf.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kvx::plot {
+
+Pen seriesPen(int channel, const LineStyles& styles, bool colorDisplay, bool boldAll) {
+    const auto i = static_cast<std::size_t>(channel - 1);
+    Pen p;
+    p.color = colorDisplay ? styles.ChannelColors[i] : kBlack;
+    p.width = styles.ChannelBold[i] != 0 || boldAll ? 2 : 1;
+    return p;
+}
+
+void Smooth(std::span<double> v, int window) {
+    const int n = static_cast<int>(v.size());
+    if (n == 0 || window < 2) return;
+    const int h = (window - 1) / 2;
+    const auto at = [&](int i) { return v[static_cast<std::size_t>(std::clamp(i, 0, n - 1))]; };
+    std::vector<double> p(static_cast<std::size_t>(n + window), 0.0);
+    const auto put = [&](int i, double value) { p[static_cast<std::size_t>(i)] = value; };
+    for (int i = 0; i < n; ++i) put(h + i, v[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < h; ++i) {
+        put(i, at(h - i));
+        put(n + h + i, at(n - h - i));
+    }
+    for (int i = 0; i < n; ++i) {
+        double sum = 0.0;
+        for (int k = 0; k < window; ++k) sum += p[static_cast<std::size_t>(i + k)];
+        v[static_cast<std::size_t>(i)] = sum / window;
+    }
+}
+
+void drawMark(Canvas& canvas, Pixel p, MarkShape shape) {
+    switch (shape) {
+    case MarkShape::Circle: canvas.ellipse({p.x - 4, p.y - 4}, {p.x + 4, p.y + 4}); break;
+    case MarkShape::Cross:
+        canvas.moveTo({p.x - 4, p.y - 4});
+        canvas.lineTo({p.x + 4, p.y + 4});
+        canvas.moveTo({p.x + 4, p.y - 4});
+        canvas.lineTo({p.x - 4, p.y + 4});
+        break;
+    case MarkShape::Triangle:
+        canvas.moveTo({p.x, p.y - 5});
+        canvas.lineTo({p.x - 4, p.y + 2});
+        canvas.lineTo({p.x + 4, p.y + 2});
+        canvas.lineTo({p.x, p.y - 5});
+        break;
+    }
+    canvas.moveTo(p);
+}
+
+std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<const double> y, int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, static_cast<int>(std::min(x.size(), y.size())));
+    if (from >= to) return {};
+    const auto rows = [&](auto f) {
+        for (int i = from; i < to; ++i) f(x[static_cast<std::size_t>(i)], y[static_cast<std::size_t>(i)]);
+    };
+    double xmin = x[static_cast<std::size_t>(from)], xmax = xmin;
+    rows([&](double xi, double) {
+        xmin = std::min(xmin, xi);
+        xmax = std::max(xmax, xi);
+    });
+    const double g = (xmax - xmin) / 256;
+    constexpr int kBins = 256;
+    // The widening stops by itself once the window spans the whole range; the
+    // cap only guards against values that compare false with everything.
+    constexpr int kMaxReach = kBins + 8;
+    std::vector<DataPoint> upper(kBins), lower(kBins);
+    for (int j = 0; j < kBins; ++j) {
+        const double xj = xmin + j * g;
+        double hi = 0.0, lo = 0.0;
+        bool found = false;
+        for (int r = 3; !found && r <= kMaxReach; ++r) {
+            const double a = xj - r * g, b = xj + r * g;
+            rows([&](double xi, double yi) {
+                if (xi >= a && xi <= b) {
+                    if (!found || yi > hi) hi = yi;
+                    if (!found || yi < lo) lo = yi;
+                    found = true;
+                }
+            });
+        }
+        upper[static_cast<std::size_t>(j)] = {xj, hi};
+        lower[static_cast<std::size_t>(j)] = {xj, lo};
+    }
+    std::vector<DataPoint> polygon(upper);
+    polygon.insert(polygon.end(), lower.rbegin(), lower.rend());
+    return polygon;
+}
+
+void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector<DataPoint>& polygon, Rgb color) {
+    if (polygon.empty()) return;
+    Pen pen = canvas.pen();
+    pen.color = color;
+    pen.width = 2;
+    canvas.setPen(pen);
+    std::vector<Pixel> points;
+    points.reserve(polygon.size() + 1);
+    for (const DataPoint& d : polygon) points.push_back(mapping.toPixel(d.x, d.y));
+    points.push_back(points.front());
+    canvas.polyline(points);
+    pen.width = 1;
+    canvas.setPen(pen);
+}
+
+Extremes extremePoints(std::span<const double> x, std::span<const double> y, int first, int last) {
+    Extremes e;
+    double ymax = -1e20, ymin = 1e20, xmax = -1e20, xmin = 1e20;
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(std::min(x.size(), y.size())) - 1);
+    for (int i = first; i <= last; ++i) {
+        const double xi = x[static_cast<std::size_t>(i)], yi = y[static_cast<std::size_t>(i)];
+        if (yi > ymax) ymax = yi, e.Ymax_x = xi, e.Ymax_y = yi;
+        if (yi < ymin) ymin = yi, e.Ymin_x = xi, e.Ymin_y = yi;
+        if (xi > xmax) xmax = xi, e.Xmax_x = xi, e.Xmax_y = yi;
+        if (xi < xmin) xmin = xi, e.Xmin_x = xi, e.Xmin_y = yi;
+    }
+    e.Yave_x = (std::fabs(e.Ymax_x) + std::fabs(e.Ymin_x)) * 0.5;
+    e.Yave_y = (std::fabs(e.Ymax_y) + std::fabs(e.Ymin_y)) * 0.5;
+    e.Xave_x = (std::fabs(e.Xmax_x) + std::fabs(e.Xmin_x)) * 0.5;
+    e.Xave_y = (std::fabs(e.Xmax_y) + std::fabs(e.Xmin_y)) * 0.5;
+    return e;
+}
+
+void drawMinMaxLabels(Canvas& canvas, const Extremes& e, Pixel offset, const GraphFrame& frame, FramePlacement place) {
+    const Pen saved = canvas.pen();
+    Pen white = saved;
+    white.color = kWhite;
+    canvas.setPen(white);
+    const int x = place.FrameLeft + offset.x + frame.DivisionWidth;
+    canvas.moveTo({x, place.FrameBottom + offset.y - 5});
+    canvas.lineTo({x, place.FrameBottom + offset.y - frame.DivisionHeight + 5});
+    canvas.setPen(saved);
+
+    Font font = canvas.font();
+    font.size = 12;
+    font.sizeInPixels = false;
+    canvas.setFont(font);
+    const int tx = place.FrameLeft + offset.x + 10;
+    const int by = place.FrameBottom + offset.y;
+    canvas.textOut({tx, by - 95}, text::format("Ymax (%8.3f,%8.3f )", e.Ymax_x, e.Ymax_y));
+    canvas.textOut({tx, by - 80}, text::format("Ymin (%8.3f,%8.3f )", e.Ymin_x, e.Ymin_y));
+    canvas.textOut({tx, by - 65}, text::format("Yave (%8.3f,%8.3f )", e.Yave_x, e.Yave_y));
+    canvas.textOut({tx, by - 50}, text::format("Xmax (%8.3f,%8.3f )", e.Xmax_x, e.Xmax_y));
+    canvas.textOut({tx, by - 35}, text::format("Xmin (%8.3f,%8.3f )", e.Xmin_x, e.Xmin_y));
+    canvas.textOut({tx, by - 20}, text::format("Xave (%8.3f,%8.3f )", e.Xave_x, e.Xave_y));
+}
+
+PixelSize drawLegend(Canvas& canvas, std::span<const int> displayChannels, const data::ChannelHeader& header,
+                     Pixel position, const LineStyles& styles, bool colorDisplay, bool boldAll, bool marks) {
+    Font font = canvas.font();
+    font.size = 12;
+    font.sizeInPixels = false;
+    font.color = kBlack;
+    canvas.setFont(font);
+    std::vector<std::string> entries;
+    int widest = 0;
+    for (int c : displayChannels) {
+        entries.push_back("        " + header.pointNames[static_cast<std::size_t>(c - 1)] + " ");
+        widest = std::max(widest, canvas.textExtent(entries.back(), TextEncoding::Cp932).width);
+    }
+    const PixelSize size{widest + 15, 20 * static_cast<int>(displayChannels.size()) + 10};
+
+    canvas.setPen({kBlack, 1, PenStyle::Solid, PenMode::Copy});
+    canvas.rectangle(position, {position.x + size.width, position.y + size.height});
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const int x0 = position.x + 10;
+        const int y = position.y + 6 + 20 * static_cast<int>(k);
+        canvas.textOut({x0, y}, entries[k], TextEncoding::Cp932);
+        canvas.setPen(seriesPen(displayChannels[k], styles, colorDisplay, boldAll));
+        canvas.moveTo({x0, y + 6});
+        canvas.lineTo({x0 + 50, y + 6});
+        if (marks) drawMark(canvas, {x0 + 25, y + 7}, markShapeOf(static_cast<int>(k)));
+    }
+    return size;
+}
+
+}  // namespace kvx::plot

@@ -1,0 +1,292 @@
+// The Graph command: validation order, display modes, pauses, row labels, regions.
+#include "plot/graph_command.h"
+
+#include "plot/recording_canvas.h"
+#include "ui/scripted_interaction.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace kvx::plot;
+using kvx::data::MeasurementData;
+using kvx::ui::PauseAnswer;
+using kvx::ui::ScriptedInteraction;
+using Op = RecordingCanvas::Op;
+
+namespace {
+
+class RecordingHost : public GraphHost {
+public:
+    std::vector<std::string> labels;
+    int unchecks = 0;
+    int busyDepth = 0;
+    int busyCalls = 0;
+    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1, ++busyCalls; }
+    void showRowLabel(const std::string& text) override { labels.push_back(text); }
+    void uncheckForStepAndLoop() override { ++unchecks; }
+    void uncheckFileOutput() override {}
+    void pictureChanged() override {}
+    bool alwaysCopyOnPause() const override { return false; }
+    void copyPictureToClipboard() override {}
+};
+
+// Channel 1: load (kN), channel 2: displacement (mm), channel 3: another mm channel.
+MeasurementData record(int rows) {
+    MeasurementData d;
+    d.header.ChannelCount = 3;
+    d.header.pointNames = {"P", "D", "D2"};
+    d.header.units = {"kN", "mm", "mm"};
+    d.RowCount = rows;
+    for (int i = 0; i < rows; ++i) {
+        d.cell(i, 0) = static_cast<float>(10 * std::sin(i * 0.05));
+        d.cell(i, 1) = static_cast<float>(5 * std::sin(i * 0.05 + 0.3));
+        d.cell(i, 2) = static_cast<float>(i % 7);
+    }
+    return d;
+}
+
+GraphOptions options(DisplayMode mode = DisplayMode::All) {
+    GraphOptions o;
+    o.dataLoaded = true;
+    o.mode = mode;
+    o.channelChecked[1] = true;  // channel 2 against the main channel 1 (on Y)
+    o.frame.dataFileBaseName = "wall.csv";
+    return o;
+}
+
+struct Session {
+    RecordingCanvas canvas;
+    ScriptedInteraction ia;
+    RecordingHost host;
+    GraphState state;
+};
+
+}  // namespace
+
+TEST(GraphCommand, RefusesInTheDesignedOrder) {
+    struct Case {
+        const char* name;
+        GraphOptions options;
+        std::string message, caption;
+    };
+    GraphOptions noFile = options();
+    noFile.dataLoaded = false;
+    GraphOptions twoMinMax = options();
+    twoMinMax.minMax = {true, false, true, false};
+    GraphOptions noChannel = options();
+    noChannel.channelChecked = {};
+    noChannel.channelChecked[5] = true;  // beyond the file's three channels: ignored
+    GraphOptions units = options();
+    units.channelChecked = {true, true, false};
+    GraphOptions mainBeyond = options();
+    mainBeyond.mainChannel = 4;
+    const Case cases[] = {
+        {"no file", noFile, "ファイルの選択がされていません", "ファイル選択エラー"},
+        {"two min/max boxes", twoMinMax, "MinMax表示位置を選択できるのは1個までです", "選択エラー"},
+        {"no display channel", noChannel, "チャンネルの選択がされていません", "チャンネル選択エラー"},
+        {"different units", units, "表示しようとするデータの単位が一致しておりません", "単位不一致エラー"},
+        {"main channel beyond the file", mainBeyond, "このチャンネルは選択できません", "チャンネル選択エラー"},
+    };
+    const MeasurementData d = record(50);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session r;
+        runGraphCommand(d, c.options, r.state, r.canvas, r.ia, r.host);
+        ASSERT_EQ(r.ia.shown.size(), 1u);
+        EXPECT_EQ(r.ia.shown[0].text, c.message);
+        EXPECT_EQ(r.ia.shown[0].caption, c.caption);
+        EXPECT_TRUE(r.canvas.calls.empty());
+        EXPECT_EQ(r.host.busyDepth, 0);
+    }
+}
+
+TEST(GraphCommand, FullScaleAllowsDifferentUnits) {
+    const MeasurementData d = record(50);
+    GraphOptions o = options();
+    o.channelChecked = {true, true, false};
+    o.frame.fullScale = true;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    EXPECT_TRUE(r.ia.shown.empty());
+    EXPECT_EQ(r.state.frame.XUnit, "%max");
+    EXPECT_NEAR(MaxAbs(std::span<const double>(r.state.Y).first(50)), 100.0, 1e-9);
+}
+
+TEST(GraphCommand, FullScaleOfAZeroChannelIsToldNotDividedByZero) {
+    MeasurementData d = record(50);
+    for (int i = 0; i < 50; ++i) d.cell(i, 1) = 0.0f;
+    GraphOptions o = options();
+    o.frame.fullScale = true;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    ASSERT_EQ(r.ia.shown.size(), 1u);
+    EXPECT_EQ(r.ia.shown[0].caption, "フルスケールエラー");
+    EXPECT_TRUE(r.canvas.of(Op::LineTo).empty());
+}
+
+TEST(GraphCommand, AllModeDrawsEveryRowAndLeavesTheRegion) {
+    const MeasurementData d = record(120);
+    Session r;
+    runGraphCommand(d, options(), r.state, r.canvas, r.ia, r.host);
+    EXPECT_EQ(r.host.labels, std::vector<std::string>{"1 ～ 120"});
+    EXPECT_EQ(r.state.regionStart, 0);
+    EXPECT_EQ(r.state.regionEnd, 120);
+    EXPECT_EQ(r.state.lastLast, 120);
+    EXPECT_EQ(r.host.busyDepth, 0);
+    EXPECT_EQ(r.host.busyCalls, 2);
+    EXPECT_TRUE(r.ia.pauses.empty());
+    // The series: one move to row 0, then lines to rows 1 ... 119 (all inside the frame).
+    int seriesLines = 0;
+    for (const auto& c : r.canvas.of(Op::LineTo))
+        if (c.pen.color == Rgb::fromHex(0xFF0000)) ++seriesLines;
+    EXPECT_EQ(seriesLines, 119 + 1);  // + the legend line
+    // X is channel 2 (display), Y is channel 1 (main).
+    EXPECT_EQ(r.state.X[10], static_cast<double>(d.value(10, 1)));
+    EXPECT_EQ(r.state.Y[10], static_cast<double>(d.value(10, 0)));
+}
+
+TEST(GraphCommand, StepModeWalksTheRecordWithPauses) {
+    // 450 rows, steps of 200: 1-200, pause, 201-400, pause, 401-450 without a pause.
+    const MeasurementData d = record(450);
+    Session r;
+    runGraphCommand(d, options(DisplayMode::Step), r.state, r.canvas, r.ia, r.host);
+    ASSERT_EQ(r.ia.pauses.size(), 2u);
+    EXPECT_EQ(r.ia.pauses[0].rows, "1～200");
+    EXPECT_EQ(r.ia.pauses[1].rows, "201～400");
+    EXPECT_TRUE(r.ia.pauses[1].area.empty());
+    EXPECT_EQ(r.host.labels.back(), "201 ～ 400");
+    EXPECT_EQ(r.state.regionStart, 400);
+    EXPECT_EQ(r.state.regionEnd, 450);
+    EXPECT_EQ(r.host.unchecks, 1);
+    // Without fixed axes the frame of the last step covers rows 1 ... 450 only because it is the last.
+    EXPECT_EQ(r.canvas.of(Op::Rectangle).size(), 3u + 1u);  // three frames and the legend
+}
+
+TEST(GraphCommand, BackAfterTheFirstStepDrawsItAgain) {
+    const MeasurementData d = record(450);
+    Session r;
+    r.ia.pauseAnswers = {PauseAnswer::Back, PauseAnswer::Next, PauseAnswer::Stop};
+    runGraphCommand(d, options(DisplayMode::Step), r.state, r.canvas, r.ia, r.host);
+    std::vector<std::string> rows;
+    for (const auto& p : r.ia.pauses) rows.push_back(p.rows);
+    EXPECT_EQ(rows, (std::vector<std::string>{"1～200", "1～200", "201～400"}));
+    EXPECT_EQ(r.state.continueFlag, 0);
+}
+
+TEST(GraphCommand, ClosingThePauseWindowKeepsTheLastButtonsEffect) {
+    const MeasurementData d = record(450);
+    Session r;
+    r.ia.pauseAnswers = {PauseAnswer::Closed};  // nothing pressed before: the flags are 0, so it stops
+    runGraphCommand(d, options(DisplayMode::Step), r.state, r.canvas, r.ia, r.host);
+    EXPECT_EQ(r.ia.pauses.size(), 1u);
+    Session again;
+    again.state.continueFlag = 1;  // "次へ" pressed in an earlier command
+    again.ia.pauseAnswers = {PauseAnswer::Closed, PauseAnswer::Closed};
+    runGraphCommand(d, options(DisplayMode::Step), again.state, again.canvas, again.ia, again.host);
+    EXPECT_EQ(again.ia.pauses.size(), 2u);
+}
+
+TEST(GraphCommand, RegionModeStartsAtTheRowAfterTheRegionStart) {
+    const MeasurementData d = record(300);
+    Session r;
+    r.state.regionStart = 1;
+    r.state.regionEnd = 100;
+    runGraphCommand(d, options(DisplayMode::Region), r.state, r.canvas, r.ia, r.host);
+    const FrameMapping map{r.state.frame, r.state.place};
+    // The series begins with a move to row index 1 and draws rows 2 ... 99.
+    const auto& X = r.state.X;
+    const auto& Y = r.state.Y;
+    const Pixel first = map.toPixel(X[1], Y[1]);
+    std::vector<Pixel> series;
+    bool started = false;
+    for (const auto& c : r.canvas.calls) {
+        if (c.op == Op::MoveTo && c.points[0] == first && c.pen.color == Rgb::fromHex(0xFF0000)) started = true;
+        if (started && c.op == Op::LineTo && c.pen.color == Rgb::fromHex(0xFF0000)) series.push_back(c.points[0]);
+        if (started && c.op == Op::TextOut) break;
+    }
+    ASSERT_EQ(series.size(), 98u);
+    EXPECT_EQ(series.front(), map.toPixel(X[2], Y[2]));
+    EXPECT_EQ(series.back(), map.toPixel(X[99], Y[99]));
+    EXPECT_EQ(r.host.labels.back(), "1 ～ 100");
+    EXPECT_EQ(r.state.lastFirst, 1);
+    EXPECT_EQ(r.state.lastLast, 100);
+    // The min/max search takes rows 0 ... 99.
+    const Extremes e = extremePoints(std::span<const double>(X).first(300), std::span<const double>(Y).first(300), 0, 99);
+    EXPECT_EQ(r.state.firstPassExtremes.Ymax_y, e.Ymax_y);
+}
+
+TEST(GraphCommand, PointsRightOfTheFrameAreSkipped) {
+    MeasurementData d;
+    d.header.ChannelCount = 2;
+    d.header.units = {"kN", "mm"};
+    d.RowCount = 4;
+    // X (channel 2): 0, 1, 5, 1 with manual scale 1 per division centred: right edge at x = 2.
+    const float xs[] = {0, 1, 5, 1}, ys[] = {0, 1, 1, 0};
+    for (int i = 0; i < 4; ++i) d.cell(i, 1) = xs[i], d.cell(i, 0) = ys[i];
+    GraphOptions o = options();
+    o.frame.autoScale = false;
+    o.frame.ManualXStep = 1;
+    o.frame.ManualYStep = 1;
+    o.legend = false;
+    o.minMax = {};
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    std::vector<Pixel> series;
+    for (const auto& c : r.canvas.of(Op::LineTo))
+        if (c.pen.color == Rgb::fromHex(0xFF0000)) series.push_back(c.points[0]);
+    // Row 2 (x = 5) is beyond the right edge: no line to it; row 3 joins row 1.
+    EXPECT_EQ(series, (std::vector<Pixel>{{400, 150}, {400, 250}}));
+}
+
+TEST(GraphCommand, MarksOnEveryIntervalRowWithThePassShape) {
+    const MeasurementData d = record(100);
+    GraphOptions o = options();
+    o.marks = true;
+    o.MarkInterval = 20;
+    o.legend = false;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    EXPECT_EQ(r.canvas.of(Op::Ellipse).size(), 4u);  // rows 20, 40, 60, 80
+}
+
+TEST(GraphCommand, EnvelopeOverAFaintTrace) {
+    const MeasurementData d = record(200);
+    GraphOptions o = options();
+    o.envelope = true;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    const auto polys = r.canvas.of(Op::Polyline);
+    ASSERT_EQ(polys.size(), 1u);
+    EXPECT_EQ(polys[0].points.size(), 513u);
+    EXPECT_EQ(polys[0].pen.color, Rgb::fromHex(0xFF0000));
+    EXPECT_EQ(polys[0].pen.width, 2);
+    int faint = 0;
+    for (const auto& c : r.canvas.of(Op::LineTo)) faint += c.pen.color == kButtonFace;
+    EXPECT_EQ(faint, 199);
+    // In step mode the envelope is off.
+    Session step;
+    runGraphCommand(d, [&] { auto s = o; s.mode = DisplayMode::Step; return s; }(), step.state, step.canvas, step.ia,
+                    step.host);
+    EXPECT_TRUE(step.canvas.of(Op::Polyline).empty());
+}
+
+TEST(GraphCommand, LoopModeWithoutBoundariesDrawsNothing) {
+    const MeasurementData d = record(100);
+    Session r;
+    runGraphCommand(d, options(DisplayMode::Loop), r.state, r.canvas, r.ia, r.host);
+    EXPECT_TRUE(r.canvas.of(Op::LineTo).size() <= 1u);  // at most the legend line
+    EXPECT_TRUE(r.ia.pauses.empty());
+    EXPECT_TRUE(r.canvas.of(Op::Rectangle).size() <= 1u);  // no frame
+}
+
+TEST(GraphCommand, MinMaxLabelsOnlyInTheFirstPass) {
+    const MeasurementData d = record(60);
+    GraphOptions o = options();
+    o.channelChecked = {false, true, true};  // channels 2 and 3, both mm
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    int ymax = 0;
+    for (const auto& c : r.canvas.of(Op::TextOut)) ymax += c.text.rfind("Ymax", 0) == 0;
+    EXPECT_EQ(ymax, 1);
+}

@@ -1,0 +1,162 @@
+// Series helpers: pens, smoothing, marks, envelope, extreme points, labels, legend.
+#include "plot/series.h"
+
+#include "plot/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvx::plot;
+using Op = RecordingCanvas::Op;
+
+TEST(Smooth, MovingAverageWithMirroredEnds) {
+    struct Case {
+        const char* name;
+        std::vector<double> in;
+        int window;
+        std::vector<double> out;
+    };
+    const Case cases[] = {
+        // Worked example: 1..5 with 3 gives 5/3, 2, 3, 4, 14/3.
+        {"1..5 window 3", {1, 2, 3, 4, 5}, 3, {5.0 / 3, 2, 3, 4, 14.0 / 3}},
+        {"constant stays", {7, 7, 7, 7, 7, 7}, 5, {7, 7, 7, 7, 7, 7}},
+        // Window 5: front pad v2, v1; back pad v[N-2], v[N-3].
+        {"1..6 window 5", {1, 2, 3, 4, 5, 6}, 5, {(3 + 2 + 1 + 2 + 3) / 5.0, (2 + 1 + 2 + 3 + 4) / 5.0, 3, 4,
+                                                  (3 + 4 + 5 + 6 + 5) / 5.0, (4 + 5 + 6 + 5 + 4) / 5.0}},
+        // Fewer rows than the padding needs: clamped to the ends, no reading outside.
+        {"two rows window 31", {0, 31}, 31, {}},
+        {"one row", {4}, 9, {4}},
+        {"no rows", {}, 3, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<double> v = c.in;
+        Smooth(v, c.window);
+        if (c.out.empty() && !c.in.empty()) {
+            for (double x : v) EXPECT_TRUE(x >= 0 && x <= 31);
+            continue;
+        }
+        ASSERT_EQ(v.size(), c.out.size());
+        for (std::size_t i = 0; i < v.size(); ++i) EXPECT_NEAR(v[i], c.out[i], 1e-12) << i;
+    }
+}
+
+TEST(SeriesPen, ColourBoldAndColourOff) {
+    LineStyles styles;
+    styles.ChannelBold[2] = 1;
+    EXPECT_EQ(seriesPen(2, styles, true, false), (Pen{Rgb::fromHex(0xFF0000), 1}));
+    EXPECT_EQ(seriesPen(3, styles, true, false).width, 2);
+    EXPECT_EQ(seriesPen(2, styles, true, true).width, 2);
+    EXPECT_EQ(seriesPen(2, styles, false, false).color, kBlack);
+}
+
+TEST(Marks, ShapesAroundThePointThenBackToIt) {
+    RecordingCanvas c;
+    drawMark(c, {50, 60}, markShapeOf(0));
+    drawMark(c, {50, 60}, markShapeOf(1));
+    drawMark(c, {50, 60}, markShapeOf(2));
+    drawMark(c, {50, 60}, markShapeOf(3));  // the fourth channel gets circles again
+    std::vector<std::pair<Op, std::vector<Pixel>>> got;
+    for (const auto& call : c.calls) got.push_back({call.op, call.points});
+    const std::vector<std::pair<Op, std::vector<Pixel>>> expected = {
+        {Op::Ellipse, {{46, 56}, {54, 64}}}, {Op::MoveTo, {{50, 60}}},
+        {Op::MoveTo, {{46, 56}}}, {Op::LineTo, {{54, 64}}}, {Op::MoveTo, {{54, 56}}}, {Op::LineTo, {{46, 64}}},
+        {Op::MoveTo, {{50, 60}}},
+        {Op::MoveTo, {{50, 55}}}, {Op::LineTo, {{46, 62}}}, {Op::LineTo, {{54, 62}}}, {Op::LineTo, {{50, 55}}},
+        {Op::MoveTo, {{50, 60}}},
+        {Op::Ellipse, {{46, 56}, {54, 64}}}, {Op::MoveTo, {{50, 60}}},
+    };
+    EXPECT_EQ(got, expected);
+}
+
+TEST(Envelope, UpperAndLowerOutline) {
+    // A V-shaped band: y in [-x, x] sampled densely.
+    std::vector<double> x, y;
+    for (int i = 0; i <= 1000; ++i) {
+        x.push_back(i / 1000.0);
+        y.push_back(i % 2 ? i / 1000.0 : -i / 1000.0);
+    }
+    const auto poly = envelopePolygon(x, y, 0, static_cast<int>(x.size()));
+    ASSERT_EQ(poly.size(), 512u);
+    EXPECT_EQ(poly[0].x, 0.0);
+    EXPECT_EQ(poly[255].x, 255.0 / 256);
+    EXPECT_EQ(poly[256].x, poly[255].x);  // lower outline runs back from the right
+    EXPECT_EQ(poly[511].x, 0.0);
+    for (int j = 0; j < 256; ++j) {
+        EXPECT_GE(poly[static_cast<std::size_t>(j)].y, poly[static_cast<std::size_t>(511 - j)].y);
+        // The bin's reach is 3 bins: the upper value is within 3/256 of x_j.
+        EXPECT_NEAR(poly[static_cast<std::size_t>(j)].y, std::min(1.0, poly[static_cast<std::size_t>(j)].x + 3.0 / 256),
+                    0.0025);
+    }
+}
+
+TEST(Envelope, EqualXFindsAllRowsAndEmptyRangeEnds) {
+    const std::vector<double> x(5, 2.0), y{1, -3, 4, 0, 2};
+    const auto poly = envelopePolygon(x, y, 0, 5);
+    ASSERT_EQ(poly.size(), 512u);
+    for (int j = 0; j < 256; ++j) {
+        EXPECT_EQ(poly[static_cast<std::size_t>(j)].y, 4);
+        EXPECT_EQ(poly[static_cast<std::size_t>(256 + j)].y, -3);
+    }
+    EXPECT_TRUE(envelopePolygon(x, y, 3, 3).empty());
+    // Sparse rows far apart: the search widens until it finds one.
+    const std::vector<double> sx{0, 100}, sy{1, 2};
+    EXPECT_EQ(envelopePolygon(sx, sy, 0, 2)[128].y, 2);
+}
+
+TEST(ExtremePoints, FirstRowWinsAmongEquals) {
+    const std::vector<double> x{0, 5, -2, 5, -2}, y{1, 3, -4, 3, -4};
+    const Extremes e = extremePoints(x, y, 0, 4);
+    EXPECT_EQ(e.Ymax_x, 5);
+    EXPECT_EQ(e.Ymax_y, 3);
+    EXPECT_EQ(e.Ymin_x, -2);
+    EXPECT_EQ(e.Xmax_y, 3);
+    EXPECT_EQ(e.Xmin_y, -4);
+    EXPECT_EQ(e.Yave_y, 3.5);
+    EXPECT_EQ(e.Xave_x, 3.5);
+    // Rows 0 ... 1 only.
+    EXPECT_EQ(extremePoints(x, y, 0, 1).Ymin_y, 1);
+}
+
+TEST(MinMaxLabels, SixLinesAtTheOffset) {
+    RecordingCanvas c;
+    Extremes e;
+    e.Ymax_x = 1.5;
+    e.Ymax_y = -12.25;
+    drawMinMaxLabels(c, e, {0, 0}, GraphFrame{}, {});  // CBMax3
+    const auto t = c.of(Op::TextOut);
+    ASSERT_EQ(t.size(), 6u);
+    EXPECT_EQ(t[0].points[0], (Pixel{110, 355}));
+    EXPECT_EQ(t[0].text, "Ymax (   1.500, -12.250 )");
+    EXPECT_EQ(t[5].points[0], (Pixel{110, 430}));
+    EXPECT_EQ(t[5].text.substr(0, 4), "Xave");
+    EXPECT_EQ(t[0].font.size, 12);
+    const auto white = c.of(Op::LineTo);
+    ASSERT_EQ(white.size(), 1u);
+    EXPECT_EQ(white[0].pen.color, kWhite);
+    EXPECT_EQ(white[0].points[0], (Pixel{200, 355}));
+}
+
+TEST(Legend, BoxEntriesAndMarks) {
+    kvx::data::ChannelHeader h;
+    h.pointNames[0] = "P";
+    h.pointNames[1] = "disp";
+    h.pointNames[3] = "D4";
+    LineStyles styles;
+    RecordingCanvas c;
+    const int channels[] = {2, 4};
+    const PixelSize size = drawLegend(c, channels, h, {350, 80}, styles, true, false, true);
+    // "        disp " is 13 bytes x 7 = 91 pixels, + 15.
+    EXPECT_EQ(size, (PixelSize{106, 50}));
+    EXPECT_EQ(c.calls[0].op, Op::Rectangle);
+    EXPECT_EQ(c.calls[0].points, (std::vector<Pixel>{{350, 80}, {456, 130}}));
+    const auto t = c.of(Op::TextOut);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[1].points[0], (Pixel{360, 106}));
+    EXPECT_EQ(t[1].text, "        D4 ");
+    const auto lines = c.of(Op::LineTo);
+    EXPECT_EQ(lines[0].points[0], (Pixel{410, 92}));
+    EXPECT_EQ(lines[0].pen.color, Rgb::fromHex(0xFF0000));
+    const auto circles = c.of(Op::Ellipse);
+    ASSERT_EQ(circles.size(), 1u);  // entry 0 circle, entry 1 cross
+    EXPECT_EQ(circles[0].points[0], (Pixel{381, 89}));
+}
