@@ -1,7 +1,35 @@
 // Parsing kurvadex-batch's options.
 #include "batch/batch_options.h"
 
+#include "text/number.h"
+
+#include <cmath>
+#include <charconv>
+
 namespace kvx::batch {
+namespace {
+
+std::optional<int> toInt(std::string_view s) {
+    int v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<double> toPositive(std::string_view s) {
+    if (s.empty() || text::leadingNumberLength(s) != s.size()) return std::nullopt;
+    const double v = text::parseLeadingDouble(s);
+    if (!(v > 0.0) || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<int> toChannel(std::string_view s) {
+    const auto v = toInt(s);
+    if (!v || *v < 1 || *v > data::kMaxChannels) return std::nullopt;
+    return v;
+}
+
+}  // namespace
 
 const char* usageText() {
     return "使い方: kurvadex-batch [--format csv|txt|tcsv] [--force-unit kN|kg]\n"
@@ -10,7 +38,22 @@ const char* usageText() {
            "                           tcsv: 東京測器csv形式)。既定は csv\n"
            "  --force-unit             力の単位 (kN または kg)。既定は kN\n"
            "  --continue-without-force 力の単位が kg または kN のデータがなくても続行する\n"
-           "  --json                   結果を JSON で標準出力に書く\n";
+           "  --json                   結果を JSON で標準出力に書く\n"
+           "グラフ:\n"
+           "  --main CH                主軸チャンネル (1-16)。既定は 1\n"
+           "  --main-axis x|y          主軸チャンネルを置く軸。既定は y\n"
+           "  --channel CH             表示チャンネル (くり返し指定可)。既定は 2 (1 チャンネルのファイルは 1)\n"
+           "  --invert CH              極性反転するチャンネル (くり返し指定可)\n"
+           "  --smooth N               平滑化 (N = 3, 5, 7, 9, 15, 31)\n"
+           "  --full-scale             フルスケール (%max) 表示\n"
+           "  --first-quadrant         第一象限のみ\n"
+           "  --region A:B             指定範囲 (A 行目から B 行目まで)\n"
+           "  --manual-scale XS:YS     目盛り間隔を手動で指定\n"
+           "  --envelope               包絡線\n"
+           "  --marks                  マーク\n"
+           "  --minmax 1..4            最大値/最小値の表示位置 (0 で表示しない)。既定は 4\n"
+           "  --no-legend              凡例を描かない\n"
+           "  --image FILE.png         グラフを PNG ファイルに描く\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -35,6 +78,56 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             o.continueWithoutForce = true;
         } else if (a == "--json") {
             o.json = true;
+        } else if (a == "--main" || a == "--channel" || a == "--invert") {
+            const std::string* v = needValue();
+            const auto ch = v ? toChannel(*v) : std::nullopt;
+            if (!ch) return fail(a + " には 1 から 16 のチャンネル番号を指定してください");
+            if (a == "--main") o.mainChannel = *ch;
+            else (a == "--channel" ? o.channels : o.inverted).push_back(*ch);
+        } else if (a == "--main-axis") {
+            const std::string* v = needValue();
+            if (!v || (*v != "x" && *v != "y")) return fail("--main-axis には x または y を指定してください");
+            o.mainOnX = *v == "x";
+        } else if (a == "--smooth") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || (*n != 3 && *n != 5 && *n != 7 && *n != 9 && *n != 15 && *n != 31))
+                return fail("--smooth には 3, 5, 7, 9, 15, 31 のいずれかを指定してください");
+            o.smoothing = *n;
+        } else if (a == "--region") {
+            const std::string* v = needValue();
+            const auto colon = v ? v->find(':') : std::string::npos;
+            const auto from = colon != std::string::npos ? toInt(std::string_view(*v).substr(0, colon)) : std::nullopt;
+            const auto to = colon != std::string::npos ? toInt(std::string_view(*v).substr(colon + 1)) : std::nullopt;
+            if (!from || !to || *from < 1 || *from >= *to)
+                return fail("--region には 開始行:終了行 (1 ≦ 開始行 < 終了行) を指定してください");
+            o.region = {*from, *to};
+        } else if (a == "--manual-scale") {
+            const std::string* v = needValue();
+            const auto colon = v ? v->find(':') : std::string::npos;
+            const auto xs = colon != std::string::npos ? toPositive(std::string_view(*v).substr(0, colon)) : std::nullopt;
+            const auto ys = colon != std::string::npos ? toPositive(std::string_view(*v).substr(colon + 1)) : std::nullopt;
+            if (!xs || !ys) return fail("--manual-scale には X目盛り:Y目盛り (正の数) を指定してください");
+            o.manualScale = {*xs, *ys};
+        } else if (a == "--minmax") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || *n < 0 || *n > 4) return fail("--minmax には 0 から 4 を指定してください");
+            o.minMax = *n;
+        } else if (a == "--full-scale") {
+            o.fullScale = true;
+        } else if (a == "--first-quadrant") {
+            o.firstQuadrant = true;
+        } else if (a == "--envelope") {
+            o.envelope = true;
+        } else if (a == "--marks") {
+            o.marks = true;
+        } else if (a == "--no-legend") {
+            o.legend = false;
+        } else if (a == "--image") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail("--image には PNG ファイル名を指定してください");
+            o.image = *v;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a.starts_with("--")) {

@@ -4,6 +4,7 @@
 
 #include "data/data_file_format.h"
 #include "data/measurement_data.h"
+#include "plot/graph_command.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,22 @@ struct BatchOptions {
     bool json = false;                                                 // --json
     bool help = false;                                                 // --help
     std::string file;
+
+    // The graph, as the main window's controls would set it.
+    int mainChannel = 1;                 // --main CH
+    bool mainOnX = false;                // --main-axis x|y
+    std::vector<int> channels;           // --channel CH (repeatable); none: as the open command checks
+    std::vector<int> inverted;           // --invert CH (repeatable)
+    int smoothing = 0;                   // --smooth N (3, 5, 7, 9, 15, 31); 0: off
+    bool fullScale = false;              // --full-scale
+    bool firstQuadrant = false;          // --first-quadrant
+    std::optional<std::pair<int, int>> region;               // --region A:B (rows from 1)
+    std::optional<std::pair<double, double>> manualScale;    // --manual-scale XSTEP:YSTEP
+    bool envelope = false;               // --envelope
+    bool marks = false;                  // --marks
+    int minMax = 4;                      // --minmax 1..4 (0: no labels)
+    bool legend = true;                  // --no-legend
+    std::string image;                   // --image FILE.png
 };
 
 struct ParsedOptions {

@@ -3,6 +3,7 @@
 
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
+#include "plot/graph_command.h"
 #include "text/cp932.h"
 #include "text/printf.h"
 
@@ -16,7 +17,36 @@ void textArray(JsonWriter& j, const data::ChannelHeader& h, Pick pick) {
     j.endArray();
 }
 
-std::string dataSetJson(const data::OpenedFile& opened) {
+void frameJson(JsonWriter& j, const plot::GraphFrame& f) {
+    const auto text = [](const std::string& cp932) { return text::cp932ToUtf8Lossy(cp932); };
+    j.key("frame").beginObject();
+    j.key("XStep").value(f.XStep);
+    j.key("YStep").value(f.YStep);
+    j.key("XStart").value(f.XStart);
+    j.key("YStart").value(f.YStart);
+    j.key("XFormat").value(f.XFormat);
+    j.key("YFormat").value(f.YFormat);
+    j.key("XTitle").value(text(f.XTitle));
+    j.key("YTitle").value(text(f.YTitle));
+    j.key("XUnit").value(text(f.XUnit));
+    j.key("YUnit").value(text(f.YUnit));
+    j.endObject();
+}
+
+void extremesJson(JsonWriter& j, const plot::Extremes& e) {
+    j.key("extremes").beginObject();
+    j.key("Ymax_x").value(e.Ymax_x);
+    j.key("Ymax_y").value(e.Ymax_y);
+    j.key("Ymin_x").value(e.Ymin_x);
+    j.key("Ymin_y").value(e.Ymin_y);
+    j.key("Xmax_x").value(e.Xmax_x);
+    j.key("Xmax_y").value(e.Xmax_y);
+    j.key("Xmin_x").value(e.Xmin_x);
+    j.key("Xmin_y").value(e.Xmin_y);
+    j.endObject();
+}
+
+std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
     JsonWriter j;
@@ -35,6 +65,8 @@ std::string dataSetJson(const data::OpenedFile& opened) {
     textArray(j, h, [&](std::size_t c) { return h.units[c]; });
     j.key("force_channel").value(d.ForceChannel);
     j.key("force_factor").value(static_cast<double>(d.ForceFactor));
+    frameJson(j, graph.frame);
+    extremesJson(j, graph.firstPassExtremes);
     j.endObject();
     return j.str();
 }
@@ -51,10 +83,55 @@ std::string summary(const data::OpenedFile& opened) {
 
 }  // namespace
 
-RunResult runBatch(const BatchOptions& options, ui::Interaction& ia) {
+plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, const std::string& baseName) {
+    plot::GraphOptions o;
+    o.dataLoaded = true;
+    o.mode = b.region ? plot::DisplayMode::Region : plot::DisplayMode::All;
+    o.mainChannel = b.mainChannel;
+    o.mainOnX = b.mainOnX;
+    // Without --channel, the channels the open command checks: 2, or 1 for a one-channel file.
+    const std::vector<int> channels = b.channels.empty() ? std::vector<int>{channelCount >= 2 ? 2 : 1} : b.channels;
+    for (int c : channels) o.channelChecked[static_cast<std::size_t>(c - 1)] = true;
+    for (int c : b.inverted) o.signInverted[static_cast<std::size_t>(c - 1)] = true;
+    o.smooth = b.smoothing != 0;
+    if (o.smooth) o.SmoothingSize = b.smoothing;
+    o.frame.fullScale = b.fullScale;
+    o.frame.originCentred = !b.firstQuadrant;
+    if (b.manualScale) {
+        o.frame.autoScale = false;
+        o.frame.ManualXStep = b.manualScale->first;
+        o.frame.ManualYStep = b.manualScale->second;
+    }
+    o.frame.mainOnX = b.mainOnX;
+    o.frame.mainChannel = b.mainChannel;
+    o.frame.dataFileBaseName = baseName;
+    o.envelope = b.envelope;
+    o.marks = b.marks;
+    o.minMax = {};
+    if (b.minMax > 0) o.minMax[static_cast<std::size_t>(b.minMax - 1)] = true;
+    o.legend = b.legend;
+    return o;
+}
+
+RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas) {
     const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia);
     if (!opened) return {1, {}};
-    return {0, options.json ? dataSetJson(*opened) : summary(*opened)};
+    const data::MeasurementData& d = opened->data;
+    plot::GraphState graph;
+    if (options.region) {
+        // The data range dialog's rule: 0 < start < end <= rows.
+        if (options.region->second > d.RowCount) {
+            ia.message("データ範囲の指定が正しくありません", "データ範囲エラー", ui::Icon::Warning);
+            return {1, {}};
+        }
+        graph.regionStart = options.region->first;
+        graph.regionEnd = options.region->second;
+    }
+    const plot::GraphOptions graphOptions = graphOptionsFor(options, d.header.ChannelCount, opened->baseName);
+    plot::NullGraphHost host;
+    plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
+    if (!graph.drewSomething) return {1, {}};
+    return {0, options.json ? dataSetJson(*opened, graph) : summary(*opened)};
 }
 
 }  // namespace kvx::batch

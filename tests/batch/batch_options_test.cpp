@@ -36,10 +36,41 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--force-unit"},
         {"--frobnicate", "f.csv"},
         {"a.csv", "b.csv"},
+        {"--main", "0", "f.csv"},
+        {"--channel", "17", "f.csv"},
+        {"--invert", "x", "f.csv"},
+        {"--main-axis", "z", "f.csv"},
+        {"--smooth", "4", "f.csv"},
+        {"--region", "5:5", "f.csv"},
+        {"--region", "0:5", "f.csv"},
+        {"--region", "5", "f.csv"},
+        {"--manual-scale", "0:1", "f.csv"},
+        {"--manual-scale", "1:abc", "f.csv"},
+        {"--minmax", "5", "f.csv"},
+        {"--image"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
         EXPECT_FALSE(p.options.has_value());
         EXPECT_FALSE(p.error.empty());
     }
+}
+
+TEST(BatchOptions, ParsesTheGraphOptions) {
+    const auto p = parseOptions({"--main", "2", "--main-axis", "x", "--channel", "1", "--channel", "3", "--invert", "2",
+                                 "--smooth", "15", "--full-scale", "--first-quadrant", "--region", "10:200",
+                                 "--manual-scale", "0.005:2.5", "--envelope", "--marks", "--minmax", "1",
+                                 "--no-legend", "--image", "g.png", "f.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    const BatchOptions& o = *p.options;
+    EXPECT_EQ(o.mainChannel, 2);
+    EXPECT_TRUE(o.mainOnX);
+    EXPECT_EQ(o.channels, (std::vector<int>{1, 3}));
+    EXPECT_EQ(o.inverted, (std::vector<int>{2}));
+    EXPECT_EQ(o.smoothing, 15);
+    EXPECT_TRUE(o.fullScale && o.firstQuadrant && o.envelope && o.marks && !o.legend);
+    EXPECT_EQ(o.region, (std::pair{10, 200}));
+    EXPECT_EQ(o.manualScale, (std::pair{0.005, 2.5}));
+    EXPECT_EQ(o.minMax, 1);
+    EXPECT_EQ(o.image, "g.png");
 }

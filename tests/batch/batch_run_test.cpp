@@ -1,6 +1,7 @@
 // kurvadex-batch on real files: the JSON keys and values, failures.
 #include "batch/batch_run.h"
 
+#include "plot/null_canvas.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -15,15 +16,21 @@ TEST(BatchRun, ReportsTheDataSetAsJson) {
     o.json = true;
     o.file = dir.write("w.csv", " 1CH, 2CH\n\x89\xD7\x8F\x64,D\nLC,DG\nkg,mm\n1,2\n3,4\n5,6\n");
     kvx::ui::ScriptedInteraction ia;
-    const auto r = runBatch(o, ia);
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
     ASSERT_EQ(r.exitCode, 0);
     const std::string expected = "{\n  \"file\": \"" + o.file +
                                  "\",\n  \"rows\": 3,\n  \"channels\": 2,\n  \"channel_numbers\": [\n    1,\n    2\n  ],\n"
                                  "  \"names\": [\n    \"荷重\",\n    \"D\"\n  ],\n"
                                  "  \"instruments\": [\n    \"LC\",\n    \"DG\"\n  ],\n"
                                  "  \"units\": [\n    \"kN\",\n    \"mm\"\n  ],\n"
-                                 "  \"force_channel\": 0,\n  \"force_factor\": 0.009800000116229057\n}\n";
-    EXPECT_EQ(r.output, expected);
+                                 "  \"force_channel\": 0,\n  \"force_factor\": 0.009800000116229057,\n";
+    EXPECT_EQ(r.output.substr(0, expected.size()), expected);
+    // Load 5 kgf = 0.049 kN at displacement 6 is the largest Y; the X step for 6 mm centred is 5.
+    EXPECT_NE(r.output.find("\"XStep\": 5,"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("\"Ymax_x\": 6,"), std::string::npos);
+    EXPECT_NE(r.output.find("\"XTitle\": \"D\""), std::string::npos);
+    EXPECT_NE(r.output.find("\"YUnit\": \"kN\""), std::string::npos);
     ASSERT_EQ(ia.shown.size(), 1u);  // the kg -> kN notice
 }
 
@@ -33,8 +40,51 @@ TEST(BatchRun, FailedReadExitsNonZeroWithoutOutput) {
     o.json = true;
     o.file = dir.write("bad.csv", "1\nP\nL\nkN\n1,2\n");
     kvx::ui::ScriptedInteraction ia;
-    const auto r = runBatch(o, ia);
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.output.empty());
     EXPECT_EQ(ia.texts(), std::vector<std::string>{"データエラー 第 5 行"});
+}
+
+TEST(BatchRun, GraphRefusalsExitNonZero) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.file = dir.write("w.csv", "1,2,3\nP,D,A\n,,\nkN,mm,rad\n1,2,3\n3,4,5\n");
+    o.channels = {2, 3};  // different units
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
+    EXPECT_EQ(ia.texts().back(), "表示しようとするデータの単位が一致しておりません");
+    o.channels = {2};
+    o.region = std::pair{1, 3};  // beyond the two rows
+    EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
+    EXPECT_EQ(ia.texts().back(), "データ範囲の指定が正しくありません");
+}
+
+TEST(BatchRun, OptionsBecomeTheWindowsControls) {
+    BatchOptions b;
+    b.channels = {3, 5};
+    b.inverted = {1};
+    b.smoothing = 5;
+    b.firstQuadrant = true;
+    b.manualScale = std::pair{0.01, 20.0};
+    b.minMax = 2;
+    b.mainOnX = true;
+    b.mainChannel = 2;
+    const auto o = graphOptionsFor(b, 6, "w.csv");
+    EXPECT_TRUE(o.channelChecked[2] && o.channelChecked[4] && !o.channelChecked[1]);
+    EXPECT_TRUE(o.signInverted[0]);
+    EXPECT_TRUE(o.smooth);
+    EXPECT_EQ(o.SmoothingSize, 5);
+    EXPECT_FALSE(o.frame.originCentred);
+    EXPECT_FALSE(o.frame.autoScale);
+    EXPECT_EQ(o.frame.ManualXStep, 0.01);
+    EXPECT_EQ(o.minMax, (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_TRUE(o.frame.mainOnX && o.mainOnX);
+    EXPECT_EQ(o.frame.mainChannel, 2);
+    // Default display channel as the open command checks it.
+    EXPECT_TRUE(graphOptionsFor(BatchOptions{}, 1, "").channelChecked[0]);
+    EXPECT_TRUE(graphOptionsFor(BatchOptions{}, 4, "").channelChecked[1]);
 }

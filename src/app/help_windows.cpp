@@ -1,0 +1,54 @@
+// Help window layouts.
+#include "app/help_windows.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvx::app {
+
+TextWindow::TextWindow(const QString& caption, const QString& text, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(caption);
+    resize(640, 520);
+    auto* layout = new QVBoxLayout(this);
+    Memo1 = new QPlainTextEdit(text, this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    layout->addWidget(Memo1);
+    auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->setAutoDefault(false);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+TUsage::TUsage(QWidget* parent) : TextWindow(QStringLiteral("使い方"), QString::fromUtf8(kUsageText), parent) {
+    setObjectName(QStringLiteral("TUsage"));
+}
+
+THistory::THistory(QWidget* parent)
+    : TextWindow(QStringLiteral("変更履歴"), QString::fromUtf8(kHistoryText), parent) {
+    setObjectName(QStringLiteral("THistory"));
+}
+
+TAbout::TAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TAbout"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    auto* layout = new QVBoxLayout(this);
+    auto* name = new QLabel(QStringLiteral("%1 %2").arg(QLatin1String(kProgramName), QLatin1String(kProgramVersion)), this);
+    name->setObjectName(QStringLiteral("ProductName"));
+    QFont big = name->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    name->setFont(big);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    auto* about = new QLabel(QStringLiteral("木造耐力壁の正負交番繰り返し加力試験データ グラフ表示・評価プログラム"), this);
+    layout->addWidget(about, 0, Qt::AlignHCenter);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace kvx::app

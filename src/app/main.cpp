@@ -1,0 +1,25 @@
+// Kurvadex: the desktop program. Starts the main window, optionally opening
+// the data file named on the command line.
+#include "app/qt_interaction.h"
+#include "app/t_opening.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kurvadex 4.33"));
+    // Qt has set the user's locale; the program's number formats need '.'.
+    std::setlocale(LC_NUMERIC, "C");
+
+    kvx::app::QtInteraction interaction;
+    kvx::app::TOpening window(interaction);
+    interaction.setParentWidget(&window);
+    if (!window.FormCreate()) return 1;
+
+    const QStringList arguments = QCoreApplication::arguments();
+    window.show();
+    if (arguments.size() > 1) window.openFile(arguments.at(1));
+    return QApplication::exec();
+}

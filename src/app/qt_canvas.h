@@ -1,0 +1,80 @@
+// The graph's Canvas drawn with QPainter: on the 544 x 504 picture of the main
+// window, or on any other paint device (a printer page, a larger image).
+#pragma once
+
+#include "plot/canvas.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+namespace kvx::app {
+
+/// Size of the graph picture `Image1`.
+inline constexpr int kImageWidth = 544;
+inline constexpr int kImageHeight = 504;
+
+/// Maps the Windows font faces of the graph to installed Japanese faces:
+/// "ＭＳ ゴシック" (either space) -> IPAGothic, "ＭＳ Ｐゴシック" -> IPAPGothic, falling
+/// back to any installed Japanese Gothic face; other names pass through.
+QString fontFamilyFor(const std::string& face);
+
+/// A QFont that renders like the GDI font the graph asks for: point sizes at
+/// 96 dpi (pixel em height = round(size * 96 / 72)), pixel sizes as cell heights,
+/// no antialiasing. Rotation (escapement) is applied when drawing, not here.
+QFont qtFontFor(const plot::Font& font);
+
+class QtCanvas : public plot::Canvas {
+public:
+    /// Owns a white picture of `width` x `height` pixels.
+    explicit QtCanvas(int width = kImageWidth, int height = kImageHeight);
+    /// Draws on `device`, which must outlive the canvas. Call finish() before
+    /// the device is used elsewhere (a printer prints its page on finish()).
+    explicit QtCanvas(QPaintDevice& device);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
+
+    /// The owned picture with everything drawn so far (ends the open painter,
+    /// so the picture can be shown, copied or saved). Empty for a device canvas.
+    const QImage& image();
+    /// Ends the painter opened by the last drawing calls; the next call opens it again.
+    void finish();
+
+    void setPen(const plot::Pen& pen) override { m_pen = pen; }
+    plot::Pen pen() const override { return m_pen; }
+    void setBrush(const plot::Brush& brush) override { m_brush = brush; }
+    plot::Brush brush() const override { return m_brush; }
+    void setFont(const plot::Font& font) override;
+    plot::Font font() const override { return m_font; }
+
+    void moveTo(plot::Pixel p) override { m_position = p; }
+    void lineTo(plot::Pixel p) override;
+    void rectangle(plot::Pixel topLeft, plot::Pixel bottomRight) override;
+    void ellipse(plot::Pixel topLeft, plot::Pixel bottomRight) override;
+    void polyline(const std::vector<plot::Pixel>& points) override;
+    void fillRect(plot::Pixel topLeft, plot::Pixel bottomRight) override;
+    void textOut(plot::Pixel p, std::string_view text, plot::TextEncoding encoding) override;
+    plot::PixelSize textExtent(std::string_view text, plot::TextEncoding encoding) const override;
+
+    /// Current position of moveTo/lineTo (a Windows DC's pen position).
+    plot::Pixel position() const { return m_position; }
+
+private:
+    QPainter& painter();
+    void applyPen(QPainter& p) const;
+    void applyBrush(QPainter& p) const;
+
+    QImage m_image;
+    QPaintDevice* m_device = nullptr;
+    std::unique_ptr<QPainter> m_painter;
+    plot::Pen m_pen;
+    plot::Brush m_brush;
+    plot::Font m_font;
+    QFont m_qfont;
+    plot::Pixel m_position;
+};
+
+}  // namespace kvx::app

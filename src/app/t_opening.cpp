@@ -1,0 +1,190 @@
+// Main window lifecycle: construction, start-up, channel boxes, exit.
+#include "app/t_opening.h"
+
+#include "app/channel_box.h"
+#include "app/graph_image.h"
+#include "app/help_windows.h"
+#include "app/qt_canvas.h"
+#include "app/qt_text.h"
+#include "app/radio_group.h"
+#include "app/t_form1.h"
+#include "plot/graph_prompt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kvx::app {
+namespace {
+
+constexpr int kClientWidth = 1008;
+constexpr int kClientHeight = 602;
+
+}  // namespace
+
+TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
+    : QMainWindow(parent), m_interaction(&interaction) {
+    setObjectName(QStringLiteral("Opening"));
+    setWindowTitle(QStringLiteral("KVX Graph Plot  KURVADEX Ver4.33"));
+    QFont windowFont(fontFamilyFor(plot::kPGothic));
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+    buildControls();
+    buildMenu();
+    connectSignals();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+    m_pauseWindow = new TForm1(this);
+    m_usage = new TUsage(this);
+    m_history = new THistory(this);
+    m_about = new TAbout(this);
+}
+
+TOpening::~TOpening() = default;
+
+bool TOpening::FormCreate() {
+    // 1-2: the data tables are allocated zero-filled with the state; defaults.
+    m_state = OpeningState{};
+    m_saveFilter = "PNG ﾌｧｲﾙ (*.png)|*.png|BMP ﾌｧｲﾙ (*.bmp)|*.bmp|すべて (*.*)|*.*";
+
+    // 3: the picture's own font; no graph until the channel boxes are set.
+    plot::Font canvasFont;
+    canvasFont.face = "ＭＳ　ゴシック";
+    canvasFont.size = 14;
+    canvasFont.bold = true;
+    Image1->canvas().setFont(canvasFont);
+    Button4->setEnabled(false);
+    Button1->setEnabled(false);
+
+    chooseForceUnit(data::ForceUnit::kN);  // 4
+    updateMainChannelCaptions();           // 5
+    EnableChannels(0);                     // 6
+    Label4->setText(QStringLiteral("3"));  // 7
+    Label4->setText(QString());
+
+    // 8: centred on the screen, each division truncated.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+
+    // 9
+    m_state.DisplayRange = {1, 200};
+    CheckBox33->setChecked(false);
+    m_state.scaleValues = {50.0, 50.0};
+    m_state.automaticTitle = true;
+
+    // 10: DataDirectory is still empty, so this is the current directory's file.
+    if (!m_elasto.open(m_state.DataDirectory)) {
+        m_interaction->message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
+        return false;
+    }
+
+    // 11
+    m_state.lineStyles.reset();
+    colorChannelBoxes(16);
+    return true;
+}
+
+void TOpening::EnableChannels(int n) {
+    colorChannelBoxes(n);
+    for (int k = 1; k <= 16; ++k) {
+        channelBox(k)->setChecked(false);
+        channelBox(k)->setEnabled(false);
+    }
+    if (n >= 1 && n <= 16)
+        for (int k = 1; k <= n; ++k) channelBox(k)->setEnabled(true);
+    Button4->setEnabled(true);
+    Button1->setEnabled(true);
+}
+
+void TOpening::colorChannelBoxes(int n) {
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (int k = 1; k <= 16; ++k) channelBox(k)->setColors(face, Qt::black);
+    if (n < 1 || n > 16) return;
+    for (int k = 1; k <= n; ++k) {
+        const plot::Rgb c = m_state.lineStyles.ChannelColors[static_cast<std::size_t>(k - 1)];
+        channelBox(k)->setColors(QColor(c.r, c.g, c.b), plot::hasDarkCaption(k) ? Qt::black : Qt::white);
+    }
+}
+
+void TOpening::Button4Click() {
+    if (!m_state.DataLoaded) {
+        m_interaction->message("ファイルの選択がされていません", "ファイル選択エラー", ui::Icon::Warning);
+        return;
+    }
+    // The plot passes of the chosen display mode run from here once the
+    // graph command is in the core (plot/); until then the picture keeps
+    // what was last drawn on it.
+}
+
+void TOpening::GraphButton() { drawPrompt(); }
+
+void TOpening::drawPrompt() {
+    plot::drawGraphPrompt(Image1->canvas(), m_state.DataLoaded);
+    Image1->update();
+}
+
+void TOpening::Button3Click() {
+    if (wallResultFileOpen()) {
+        const ui::Answer answer =
+            m_interaction->ask("出力ファイルが閉じられていません．ファイルを閉じてから終了しますか？　", "Kurvadex",
+                               ui::Buttons::OkCancel, ui::Icon::Warning);
+        if (answer != ui::Answer::Ok) return;
+        closeWallResultFile();
+        m_elasto.close();
+        endProgram();
+        return;
+    }
+    if (m_interaction->ask("終了してもよろしいですか", "Kurvadex", ui::Buttons::YesNo, ui::Icon::None) !=
+        ui::Answer::Yes)
+        return;
+    // Before the first open there is no data folder and none of our temporary
+    // files exist; deleting "_tmp.csv" from the current folder could remove a
+    // file this program never wrote.
+    if (!m_state.DataDirectory.empty()) data::deleteTemporaryFiles(m_state.DataDirectory);
+    m_elasto.close();
+    endProgram();
+}
+
+void TOpening::Exit1Click() { Button3Click(); }
+
+void TOpening::endProgram() {
+    m_ended = true;
+    emit programEnded();
+    QCoreApplication::exit(0);  // no effect when no event loop runs (tests)
+}
+
+void TOpening::closeEvent(QCloseEvent* event) {
+    // The window frame ends the program at once: no question, temporary files stay.
+    event->accept();
+    m_elasto.close();
+    QCoreApplication::exit(0);
+}
+
+void TOpening::updateMainChannelCaptions() {
+    const bool mainOnYAxis = RGmainaxis->itemIndex() == 1;
+    RGmainch->setTitle(mainOnYAxis ? QStringLiteral("主軸チャンネル") : QStringLiteral("表示チャンネル"));
+    GBselectch->setTitle(mainOnYAxis ? QStringLiteral("表示チャンネル") : QStringLiteral("主軸チャンネル"));
+}
+
+bool TOpening::firstQuadrant() const { return CheckBox33->isChecked(); }
+bool TOpening::automaticScaleChecked() const { return CheckBox34->isChecked(); }
+bool TOpening::automaticTitleChecked() const { return CheckBox35->isChecked(); }
+int TOpening::displayMode() const { return RGStep->itemIndex(); }
+int TOpening::mainChannel() const { return RGmainch->itemIndex() + 1; }
+bool TOpening::mainOnY() const { return RGmainaxis->itemIndex() == 1; }
+
+data::DataFileFormat TOpening::dataFileFormat() const {
+    if (txt1->isChecked()) return data::DataFileFormat::SokkiTxt;
+    if (csv2->isChecked()) return data::DataFileFormat::SokkiCsv;
+    return data::DataFileFormat::StandardCsv;
+}
+
+}  // namespace kvx::app

@@ -1,0 +1,120 @@
+// The open command: choose a file, read it through the core, and show it.
+#include "app/graph_image.h"
+#include "app/qt_text.h"
+#include "app/t_opening.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace kvx::app {
+namespace {
+
+// Two ideographic spaces indent every header cell, as the grid always showed them.
+const QString kIndent = QStringLiteral("　　");
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    if (row == 0 || column == 0) item->setBackground(grid->palette().color(QPalette::Button));
+    grid->setItem(row, column, item);
+}
+
+}  // namespace
+
+void TOpening::Open1Click() { Button2Click(); }
+
+void TOpening::Button2Click() {
+    ui::FileDialogRequest request;
+    request.title = data::kOpenDialogTitle;
+    request.filter = data::openDialogFilter(dataFileFormat());
+    request.initialPath = m_state.DataDirectory;
+    drawPrompt();
+    const std::optional<std::string> path = m_interaction->chooseOpenFile(request);
+    if (!path) {
+        finishOpen();
+        return;
+    }
+    openFile(fromPath(*path));
+}
+
+bool TOpening::openFile(const QString& path) {
+    // The core reads into a fresh data set and has told the user of any
+    // failure; then the previous data set and the whole window stay as they
+    // were (the data list button included, which is only touched on success).
+    std::optional<data::OpenedFile> opened =
+        data::openDataFile(toPath(path), dataFileFormat(), m_state.forceUnit, *m_interaction);
+    if (!opened) return false;
+    applyOpenedFile(std::move(*opened));
+    return true;
+}
+
+void TOpening::applyOpenedFile(data::OpenedFile opened) {
+    m_state.DataFileName = opened.dataFileName;
+    setWindowTitle(QStringLiteral("KVX Graph Plot  ") + fromPath(opened.chosenPath));
+    m_state.DataDirectory = opened.dataDirectory;
+    m_state.baseName = opened.baseName;
+    Label2->setText(QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+    Label34->setText(QStringLiteral("対応"));
+    QPalette green = Label34->palette();
+    green.setColor(QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    Label34->setPalette(green);
+
+    m_state.FileChannelCount = opened.fileChannelCount;
+    m_state.channelNumbers = identityChannelNumbers();
+    for (int i = 0; i < opened.channelNumberCount && i < data::kMaxChannels; ++i)
+        m_state.channelNumbers[static_cast<std::size_t>(i)] =
+            opened.data.header.channelNumbers[static_cast<std::size_t>(i)];
+    m_state.channelNumbers[data::kMaxChannels] = opened.fileChannelCount;
+    BtnTaio->setEnabled(opened.fileChannelCount > data::kMaxChannels);
+
+    m_state.data = std::move(opened.data);
+    m_state.ForceFactor = m_state.data.ForceFactor;
+    m_state.DataLoaded = true;
+    // Every successful read shows the whole record; this also keeps the range
+    // inside the new row count.
+    m_state.DisplayRange = {1, m_state.data.RowCount};
+    Label5->setText(QString::number(m_state.data.RowCount) + QStringLiteral(" data"));
+
+    m_state.shownChannelCount = m_state.data.channelCount();
+    EnableChannels(m_state.shownChannelCount);
+    channelBox(m_state.shownChannelCount >= 2 ? 2 : 1)->setChecked(true);
+    finishOpen();
+}
+
+void TOpening::finishOpen() {
+    const int n = m_state.shownChannelCount;
+    for (int k = 1; k <= 16; ++k) {
+        signBox(k)->setEnabled(k <= n);
+        m_signNumberLabels[static_cast<std::size_t>(k - 1)]->setEnabled(k <= n);
+    }
+    CBScaled->setChecked(false);
+    fillHeaderGrid();
+    N4->setChecked(true);
+    Button8->setEnabled(true);
+    Button9->setEnabled(true);
+    Button4Click();
+}
+
+void TOpening::fillHeaderGrid() {
+    const data::ChannelHeader& header = m_state.data.header;
+    const int n = header.ChannelCount;
+    StringGrid1->clearContents();
+    StringGrid1->setColumnCount(n + 1);
+    setCell(StringGrid1, 0, 0, kIndent + QString::number(n) + QStringLiteral(" 測点"));
+    setCell(StringGrid1, 1, 0, QStringLiteral("　　計測CH"));
+    setCell(StringGrid1, 2, 0, QStringLiteral("　　計測点"));
+    setCell(StringGrid1, 3, 0, QStringLiteral("　　測定器"));
+    setCell(StringGrid1, 4, 0, QStringLiteral("　　単　位"));
+    for (int k = 1; k <= n; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        setCell(StringGrid1, 0, k, kIndent + QString::number(k) + QStringLiteral(" CH"));
+        setCell(StringGrid1, 1, k, QStringLiteral("    ") + QString::number(header.channelNumbers[i]) + QStringLiteral(" CH"));
+        setCell(StringGrid1, 2, k, fromCp932(header.pointNames[i]));
+        setCell(StringGrid1, 3, k, fromCp932(header.instrumentNames[i]));
+        setCell(StringGrid1, 4, k, fromCp932(header.units[i]));
+    }
+}
+
+}  // namespace kvx::app

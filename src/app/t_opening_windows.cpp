@@ -1,0 +1,83 @@
+// The main window's commands that belong to other windows: help windows, and
+// the hooks through which the graph output, the setting dialogs, the data
+// windows and the wall evaluation are reached.
+//
+// Windows not yet in this program are reached through the hooks in the second
+// half of this file. Each hook is where that window is shown; until it exists
+// the command leaves the program's state as it is. Replace a hook's body when
+// its window arrives; its callers already follow the window's protocol.
+#include "app/graph_image.h"
+#include "app/help_windows.h"
+#include "app/t_opening.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace kvx::app {
+namespace {
+
+void present(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+// Help windows -----------------------------------------------------------------------
+
+void TOpening::Tutorial1Click() { present(m_usage); }
+void TOpening::N13Click() { present(m_history); }
+void TOpening::K1Click() { present(m_about); }
+
+// Commands ---------------------------------------------------------------------------
+
+void TOpening::Button1Click() { printGraph(); }
+void TOpening::Print1Click() { Button1Click(); }
+void TOpening::Button5Click() { copyGraph(); }
+void TOpening::K3Click() { copyGraph(); }
+void TOpening::GraphSaveClick() { saveGraph(); }
+void TOpening::Button6Click() { showDataRangeDialog(); }
+void TOpening::N5Click() {
+    m_state.DisplayRange.first = 1;
+    showDataRangeDialog();
+}
+void TOpening::Button8Click() { showDataList(); }
+void TOpening::Button9Click() { showLineStyles(); }
+void TOpening::N11Click() { showLineStyles(); }
+void TOpening::BtnTaioClick() { showCorrespondence(); }
+void TOpening::N14Click() { showConversion(); }
+void TOpening::Button10Click() { showConversion(); }
+
+// Hooks for windows of later work -------------------------------------------------------
+
+void TOpening::copyGraph() { QGuiApplication::clipboard()->setImage(Image1->image()); }
+
+/// Scale dialog: filled with m_state.scaleValues, shown modally.
+void TOpening::showScaleDialog() {}
+/// Title dialog: shown when automatic titles are turned off.
+void TOpening::showTitleDialog() {}
+/// Title dialog: its radio group back to the first item.
+void TOpening::selectFirstTitleItem() {}
+/// Title dialog: X and Y axis titles exchanged when the main axis changes.
+void TOpening::exchangeAxisTitles() {}
+/// Data range dialog: sets the region rows and, when valid, the region display mode.
+void TOpening::showDataRangeDialog() {}
+/// Print command at m_state.PrinterDpi.
+void TOpening::printGraph() {}
+/// Image save with m_saveFilter and the chosen PNG/BMP format.
+void TOpening::saveGraph() {}
+/// Line style window (modeless).
+void TOpening::showLineStyles() {}
+/// Data list window.
+void TOpening::showDataList() {}
+/// Channel correspondence window.
+void TOpening::showCorrespondence() {}
+/// Deformation-angle conversion window (modeless).
+void TOpening::showConversion() {}
+/// Wall evaluation window: true while its result file is open.
+bool TOpening::wallResultFileOpen() const { return false; }
+/// Wall evaluation window: closes its result file as its close command does.
+void TOpening::closeWallResultFile() {}
+
+}  // namespace kvx::app

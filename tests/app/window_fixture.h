@@ -1,0 +1,104 @@
+// Shared pieces of the window tests: a registry of test classes, and a main
+// window built in a fresh temporary current directory (where its ELASTO.CSV
+// goes) with a scripted interaction.
+#pragma once
+
+#include "app/t_opening.h"
+#include "ui/scripted_interaction.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace kvx::test {
+
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+
+inline std::vector<std::pair<const char*, TestFactory>>& registeredTests() {
+    static std::vector<std::pair<const char*, TestFactory>> tests;
+    return tests;
+}
+
+template <typename T>
+struct RegisterTest {
+    explicit RegisterTest(const char* name) {
+        registeredTests().emplace_back(name, [] { return std::make_unique<T>(); });
+    }
+};
+
+#define KVX_REGISTER_TEST(Class) static const kvx::test::RegisterTest<Class> registered##Class(#Class)
+
+/// CP932 bytes of the header texts used in the test files.
+inline constexpr const char* kLoadCp932 = "\x89\xD7\x8F\x64";                    // 荷重
+inline constexpr const char* kDisplacementCp932 = "\x95\xCF\x88\xCA";            // 変位
+inline constexpr const char* kAngleCp932 = "\x95\xCF\x8C\x60\x8A\x70";           // 変形角
+
+class WindowFixture {
+public:
+    /// Builds the window in a fresh current directory; runs start-up unless told not to.
+    explicit WindowFixture(bool runFormCreate = true) : m_previousDir(QDir::currentPath()) {
+        QDir::setCurrent(m_dir.path());
+        window = std::make_unique<app::TOpening>(interaction);
+        if (runFormCreate) started = window->FormCreate();
+    }
+    ~WindowFixture() {
+        window.reset();
+        QDir::setCurrent(m_previousDir);
+    }
+    WindowFixture(const WindowFixture&) = delete;
+    WindowFixture& operator=(const WindowFixture&) = delete;
+
+    QString dir() const { return m_dir.path(); }
+
+    /// Writes `bytes` to `name` under `folder` (relative to the temporary directory).
+    QString write(const QString& name, const QByteArray& bytes, const QString& folder = QString()) const {
+        QDir base(m_dir.path());
+        if (!folder.isEmpty()) base.mkpath(folder);
+        const QString path = base.filePath(folder.isEmpty() ? name : folder + QLatin1Char('/') + name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        return path;
+    }
+
+    template <typename T>
+    T* find(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+
+    /// Texts of everything the window said since the last call.
+    std::vector<std::string> takeShown() {
+        std::vector<std::string> texts = interaction.texts();
+        interaction.shown.clear();
+        return texts;
+    }
+
+    ui::ScriptedInteraction interaction;
+    std::unique_ptr<app::TOpening> window;
+    bool started = false;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+};
+
+/// A standard CSV file: channel numbers 5, 6 and 12, load in kN, 50 rows.
+inline QByteArray threeChannelFile() {
+    QByteArray bytes(" 5CH, 6CH,12CH\n");
+    bytes += QByteArray(kLoadCp932) + "," + kDisplacementCp932 + "1," + kAngleCp932 + "\n";
+    bytes += "LC-1,DP-1,\n";
+    bytes += "kN,mm,rad\n";
+    for (int i = 0; i < 50; ++i) bytes += QByteArray::number(i) + ".5," + QByteArray::number(2 * i) + ".25,0.001\n";
+    return bytes;
+}
+
+inline QByteArray oneChannelFile() { return QByteArray("1CH\n") + kLoadCp932 + "\nLC\nkN\n1\n2\n3\n"; }
+
+}  // namespace kvx::test
