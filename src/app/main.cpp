@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     kvx::app::QtInteraction interaction;
     kvx::app::TOpening window(interaction);
     interaction.setParentWidget(&window);
+    interaction.setPauseWindow(window.pauseWindow());
     if (!window.FormCreate()) return 1;
 
     const QStringList arguments = QCoreApplication::arguments();

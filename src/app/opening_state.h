@@ -4,6 +4,7 @@
 
 #include "data/measurement_data.h"
 #include "plot/canvas.h"
+#include "plot/graph_command.h"
 #include "plot/line_styles.h"
 
 #include <array>
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace kvx::app {
-
-/// Rows numbered from 1, both ends included.
-struct RowRange {
-    int first = 1;
-    int last = 200;
-    friend bool operator==(const RowRange&, const RowRange&) = default;
-};
 
 /// Channel numbers of the last read file (entries 0-15) and, in entry 16, the
 /// number of fields in line 1 of the chosen file.
@@ -32,8 +26,9 @@ inline ChannelNumberList identityChannelNumbers() {
 struct OpeningState {
     data::MeasurementData data;           // the current data set
     data::MeasurementData convertedData;  // deformation-angle channels
-    std::vector<double> workX = std::vector<double>(data::kMaxRows, 0.0);  // values of the series being drawn
-    std::vector<double> workY = std::vector<double>(data::kMaxRows, 0.0);
+    // The Graph command's memory: the region rows (DisplayRange), the frame,
+    // the work arrays of the last pass, the legend box, the pause flags.
+    plot::GraphState graph;
 
     std::string DataDirectory;  // folder of the data file, ending in '/'; empty before the first open
     std::string DataFileName;   // full path of the standard file that was read
@@ -55,11 +50,10 @@ struct OpeningState {
     bool originCentred = true;
     bool automaticScale = true;
     bool automaticTitle = true;
-    RowRange DisplayRange;
-    bool legendShown = false;
     plot::Pixel LegendPosition{350, 80};
     plot::LineStyles lineStyles;
     std::array<double, 2> scaleValues{50.0, 50.0};  // the scale dialog's two values
+    std::array<std::string, 3> manualTitles;        // graph, X axis, Y axis (CP932), from the title dialog
 };
 
 }  // namespace kvx::app

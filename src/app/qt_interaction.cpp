@@ -1,6 +1,8 @@
 // Modal Qt dialogs for the questions the core and the windows ask.
 #include "app/qt_interaction.h"
 
+#include "app/t_form1.h"
+
 #include "app/qt_text.h"
 
 #include <QFileDialog>
@@ -88,6 +90,12 @@ std::optional<std::string> QtInteraction::chooseOpenFile(const ui::FileDialogReq
 
 std::optional<std::string> QtInteraction::chooseSaveFile(const ui::FileDialogRequest& request) {
     return runFileDialog(m_parent, request, true);
+}
+
+void QtInteraction::setPauseWindow(TForm1* window) { m_pauseWindow = window; }
+
+ui::PauseAnswer QtInteraction::pause(const ui::PauseInfo& info) {
+    return m_pauseWindow ? m_pauseWindow->showPause(info) : ui::PauseAnswer::Next;
 }
 
 }  // namespace kvx::app

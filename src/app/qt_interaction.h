@@ -14,19 +14,25 @@ namespace kvx::app {
 /// and ';'-separated pattern lists become space-separated.
 QString qtFileFilter(std::string_view filter);
 
+class TForm1;
+
 class QtInteraction : public ui::Interaction {
 public:
     explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
     /// The window the dialogs are modal to (the main window once it exists).
     void setParentWidget(QWidget* parent) { m_parent = parent; }
+    /// The pause window of the graph's step and loop modes.
+    void setPauseWindow(TForm1* window);
 
     void message(std::string_view text, std::string_view caption, ui::Icon icon) override;
     ui::Answer ask(std::string_view text, std::string_view caption, ui::Buttons buttons, ui::Icon icon) override;
     std::optional<std::string> chooseOpenFile(const ui::FileDialogRequest& request) override;
     std::optional<std::string> chooseSaveFile(const ui::FileDialogRequest& request) override;
+    ui::PauseAnswer pause(const ui::PauseInfo& info) override;
 
 private:
     QPointer<QWidget> m_parent;
+    QPointer<TForm1> m_pauseWindow;
 };
 
 }  // namespace kvx::app

@@ -1,19 +1,76 @@
-// Pause window layout.
+// Pause window layout and buttons.
 #include "app/t_form1.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace kvx::app {
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, const char* name = nullptr) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, 20);
+    if (name) l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, int x, int y, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, 72, 28);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("一時停止"));
-    setFixedSize(260, 120);
-    auto* caption = new QLabel(QStringLiteral("ループ判定"), this);
-    caption->setGeometry(16, 16, 100, 20);
-    Label9 = new QLabel(QStringLiteral("零レベル通過点"), this);
-    Label9->setObjectName(QStringLiteral("Label9"));
-    Label9->setGeometry(120, 16, 130, 20);
+    setModal(true);
+    setFixedSize(336, 190);
+
+    label(this, QStringLiteral("表示データ"), 16, 12, 90);
+    Label2 = label(this, QString(), 110, 12, 200, "Label2");
+    label(this, QStringLiteral("ループ面積"), 16, 36, 90);
+    Label4 = label(this, QString(), 110, 36, 200, "Label4");
+    label(this, QStringLiteral("等価減衰定数"), 16, 58, 90);
+    Label6 = label(this, QString(), 110, 58, 200, "Label6");
+    label(this, QStringLiteral("等価剛性"), 16, 80, 90);
+    Label8 = label(this, QString(), 110, 80, 200, "Label8");
+    label(this, QStringLiteral("ループ判定"), 16, 102, 90);
+    Label9 = label(this, QStringLiteral("零レベル通過点"), 110, 102, 200, "Label9");
+
+    BitBtn2 = button(this, QStringLiteral("次へ"), 16, 140, "BitBtn2");
+    BitBtn3 = button(this, QStringLiteral("戻る"), 94, 140, "BitBtn3");
+    BitBtn1 = button(this, QStringLiteral("中止"), 172, 140, "BitBtn1");
+    Button1 = button(this, QStringLiteral("コピー"), 250, 140, "Button1");
+    CheckBox1 = new QCheckBox(QStringLiteral("コピー"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setToolTip(QStringLiteral("常にクリップボードへコピー"));
+    CheckBox1->setGeometry(250, 112, 80, 20);
+
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { answer(ui::PauseAnswer::Next); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { answer(ui::PauseAnswer::Back); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { answer(ui::PauseAnswer::Stop); });
+    connect(Button1, &QPushButton::clicked, this, &TForm1::copyRequested);
+}
+
+void TForm1::answer(ui::PauseAnswer a) {
+    m_answer = a;
+    accept();
+}
+
+ui::PauseAnswer TForm1::showPause(const ui::PauseInfo& info) {
+    Label2->setText(QString::fromStdString(info.rows));
+    Label4->setText(QString::fromStdString(info.area));
+    Label6->setText(QString::fromStdString(info.damping));
+    Label8->setText(QString::fromStdString(info.stiffness));
+    m_answer = ui::PauseAnswer::Closed;
+    BitBtn2->setFocus();
+    exec();
+    return m_answer;
 }
 
 }  // namespace kvx::app

@@ -41,6 +41,7 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
     m_pauseWindow = new TForm1(this);
+    connect(m_pauseWindow, &TForm1::copyRequested, this, &TOpening::copyGraph);
     m_usage = new TUsage(this);
     m_history = new THistory(this);
     m_about = new TAbout(this);
@@ -75,7 +76,8 @@ bool TOpening::FormCreate() {
     }
 
     // 9
-    m_state.DisplayRange = {1, 200};
+    m_state.graph.regionStart = 1;  // DisplayRange
+    m_state.graph.regionEnd = 200;
     CheckBox33->setChecked(false);
     m_state.scaleValues = {50.0, 50.0};
     m_state.automaticTitle = true;
@@ -115,14 +117,81 @@ void TOpening::colorChannelBoxes(int n) {
 }
 
 void TOpening::Button4Click() {
-    if (!m_state.DataLoaded) {
-        m_interaction->message("ファイルの選択がされていません", "ファイル選択エラー", ui::Icon::Warning);
-        return;
-    }
-    // The plot passes of the chosen display mode run from here once the
-    // graph command is in the core (plot/); until then the picture keeps
-    // what was last drawn on it.
+    plot::runGraphCommand(m_state.data, currentOptions(), m_state.graph, Image1->canvas(), *m_interaction, *this);
+    Image1->update();
 }
+
+plot::GraphOptions TOpening::currentOptions() const {
+    plot::GraphOptions o;
+    o.dataLoaded = m_state.DataLoaded;
+    o.mode = static_cast<plot::DisplayMode>(displayMode());
+    o.mainChannel = mainChannel();
+    o.mainOnX = !mainOnY();
+    for (int k = 1; k <= 16; ++k) {
+        o.channelChecked[static_cast<std::size_t>(k - 1)] = channelBox(k)->isChecked();
+        o.signInverted[static_cast<std::size_t>(k - 1)] = signBox(k)->isChecked();
+    }
+    o.smooth = CBSmooth->isChecked();
+    o.SmoothingSize = m_state.SmoothingSize;
+    o.StepSize = m_state.StepSize;
+    o.MarkInterval = m_state.MarkInterval;
+    o.marks = CBCircle->isChecked();
+    o.envelope = CBEnvelope->isChecked();
+    o.fixedAxes = CBFixed->isChecked();
+    o.fileOutput = CBFile->isChecked();
+    o.skeleton = SkeltonCheck->isChecked();
+    o.legend = CBExp->isChecked();
+    o.minMax = {CBMax1->isChecked(), CBMax2->isChecked(), CBMax3->isChecked(), CBMax4->isChecked()};
+    o.colorDisplay = m_state.ColorDisplay;
+    o.boldAll = CBBold->isChecked();
+    o.judgment = Extrema->isChecked()    ? plot::LoopJudgment::ExtremaPlus
+                 : ExtremaM->isChecked() ? plot::LoopJudgment::ExtremaMinus
+                                         : plot::LoopJudgment::ZeroLevel;
+    plot::FrameOptions& f = o.frame;
+    f.originCentred = !firstQuadrant();
+    f.autoScale = m_state.automaticScale;
+    f.ManualXStep = m_state.scaleValues[0];
+    f.ManualYStep = m_state.scaleValues[1];
+    f.autoTitle = m_state.automaticTitle;
+    f.manualGraphTitle = m_state.manualTitles[0];
+    f.manualXTitle = m_state.manualTitles[1];
+    f.manualYTitle = m_state.manualTitles[2];
+    f.showTitle = CBTitle->isChecked();
+    f.fullScale = CBScaled->isChecked();
+    f.angleLabels = CBRad->isChecked();
+    f.angleLabelsBelow = CheckBox36->isChecked();
+    f.angleLabelsAbove = CheckBox37->isChecked();
+    f.mainOnX = o.mainOnX;
+    f.mainChannel = o.mainChannel;
+    f.dataFileBaseName = m_state.baseName;
+    o.styles = m_state.lineStyles;
+    o.legendPosition = m_state.LegendPosition;
+    return o;
+}
+
+// The Graph command's view of this window.
+
+void TOpening::setBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TOpening::showRowLabel(const std::string& text) { Label5->setText(QString::fromStdString(text)); }
+
+void TOpening::uncheckForStepAndLoop() {
+    // Set without their click handlers: no nested Graph command.
+    for (QCheckBox* box : {CBEnvelope, SkeltonCheck, SKEdit, PFPCheck}) box->setChecked(false);
+}
+
+void TOpening::uncheckFileOutput() { CBFile->setChecked(false); }
+
+void TOpening::pictureChanged() { Image1->repaint(); }
+
+bool TOpening::alwaysCopyOnPause() const { return m_pauseWindow->CheckBox1->isChecked(); }
+
+void TOpening::copyPictureToClipboard() { copyGraph(); }
 
 void TOpening::GraphButton() { drawPrompt(); }
 

@@ -7,6 +7,7 @@
 #include "app/opening_state.h"
 #include "data/data_file_format.h"
 #include "data/open_data_file.h"
+#include "plot/graph_command.h"
 #include "ui/interaction.h"
 
 #include <QMainWindow>
@@ -30,7 +31,7 @@ class TUsage;
 class THistory;
 class TAbout;
 
-class TOpening : public QMainWindow {
+class TOpening : public QMainWindow, private plot::GraphHost {
     Q_OBJECT
 public:
     explicit TOpening(ui::Interaction& interaction, QWidget* parent = nullptr);
@@ -176,6 +177,17 @@ private:
 
     void updateMainChannelCaptions();
     void drawPrompt();
+
+    // The Graph command: the options as the controls show them, and the
+    // window as the command sees it.
+    plot::GraphOptions currentOptions() const;
+    void setBusy(bool busy) override;
+    void showRowLabel(const std::string& text) override;
+    void uncheckForStepAndLoop() override;
+    void uncheckFileOutput() override;
+    void pictureChanged() override;
+    bool alwaysCopyOnPause() const override;
+    void copyPictureToClipboard() override;
 
     // Secondary windows of later work (t_opening_windows.cpp)
     void showScaleDialog();

@@ -74,7 +74,8 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     m_state.DataLoaded = true;
     // Every successful read shows the whole record; this also keeps the range
     // inside the new row count.
-    m_state.DisplayRange = {1, m_state.data.RowCount};
+    m_state.graph.regionStart = 1;  // DisplayRange
+    m_state.graph.regionEnd = m_state.data.RowCount;
     Label5->setText(QString::number(m_state.data.RowCount) + QStringLiteral(" data"));
 
     m_state.shownChannelCount = m_state.data.channelCount();

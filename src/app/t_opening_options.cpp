@@ -51,7 +51,7 @@ void TOpening::CBEnvelopeClick() {
 }
 
 void TOpening::CBExpClick() {
-    m_state.legendShown = CBExp->isChecked();
+    m_state.graph.legendShown = CBExp->isChecked();
     Button4Click();
 }
 

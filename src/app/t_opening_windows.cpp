@@ -39,7 +39,7 @@ void TOpening::K3Click() { copyGraph(); }
 void TOpening::GraphSaveClick() { saveGraph(); }
 void TOpening::Button6Click() { showDataRangeDialog(); }
 void TOpening::N5Click() {
-    m_state.DisplayRange.first = 1;
+    m_state.graph.regionStart = 1;
     showDataRangeDialog();
 }
 void TOpening::Button8Click() { showDataList(); }

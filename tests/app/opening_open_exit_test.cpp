@@ -91,7 +91,8 @@ private slots:
 
         QCOMPARE(f.takeShown(), std::vector<std::string>{});
         QCOMPARE(f.window->windowTitle(), QStringLiteral("KVX Graph Plot  ") + path);
-        QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("50 data"));
+        // "50 data" until the first graph of the file shows its rows.
+        QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("1 ～ 50"));
         QCOMPARE(f.find<QLabel>("Label2")->text(), QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
         QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("対応"));
         QCOMPARE(f.find<QLabel>("Label34")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -100,7 +101,10 @@ private slots:
         QVERIFY(state.DataLoaded);
         QCOMPARE(state.DataDirectory, kvx::app::toPath(f.dir() + QStringLiteral("/run1/")));
         QCOMPARE(state.baseName, std::string("wall.csv"));
-        QCOMPARE(state.DisplayRange, (kvx::app::RowRange{1, 50}));
+        // The open sets the range to 1 ... 50; the all-data graph it draws then
+        // leaves the rows it showed, as row indices 0 ... 50.
+        QCOMPARE(state.graph.regionStart, 0);
+        QCOMPARE(state.graph.regionEnd, 50);
         QCOMPARE(state.shownChannelCount, 3);
         kvx::app::ChannelNumberList expected = kvx::app::identityChannelNumbers();
         expected[0] = 5;
@@ -131,7 +135,7 @@ private slots:
     void oneChannelFileChecksTheFirstBox() {
         WindowFixture f;
         openThroughDialog(f, f.write(QStringLiteral("one.csv"), kvx::test::oneChannelFile()));
-        QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("3 data"));
+        QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("1 ～ 3"));
         QVERIFY(f.window->channelBox(1)->isChecked());
         QVERIFY(!f.window->channelBox(2)->isEnabled());
     }

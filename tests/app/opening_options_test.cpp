@@ -275,7 +275,8 @@ private slots:
         WindowFixture f;
         QVERIFY(f.window->openFile(f.write(QStringLiteral("wall.csv"), kvx::test::threeChannelFile())));
         QWidget* image1 = f.find<QWidget>("Image1");
-        QCOMPARE(image1->grab().toImage().pixel(200, 260), qRgb(255, 255, 255));
+        // The open drew the graph: the frame's left edge runs down x = 100.
+        QCOMPARE(image1->grab().toImage().pixel(100, 300), qRgb(0, 0, 0));
         f.window->channelBox(1)->click();
         const QImage picture = image1->grab().toImage();
         // "グラフボタンをクリックして下さい" starts at x = 150, y = 250 once a file is read.
