@@ -110,6 +110,7 @@ QPainter& QtCanvas::painter() {
         m_painter = std::make_unique<QPainter>(m_device);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+        m_penApplied = false;
     }
     return *m_painter;
 }
@@ -120,7 +121,15 @@ void QtCanvas::setFont(const plot::Font& font) {
     m_qfont = qtFontFor(font);
 }
 
-void QtCanvas::applyPen(QPainter& p) const {
+void QtCanvas::setPen(const plot::Pen& pen) {
+    if (pen == m_pen) return;
+    m_pen = pen;
+    m_penApplied = false;
+}
+
+void QtCanvas::applyPen(QPainter& p) {
+    if (m_penApplied) return;
+    m_penApplied = true;
     QPen pen(toQColor(m_pen.color));
     if (m_pen.width <= 1) {
         // Cosmetic one-pixel pen; the flat cap leaves the last pixel, as LineTo does.
@@ -192,6 +201,7 @@ void QtCanvas::fillRect(plot::Pixel topLeft, plot::Pixel bottomRight) {
     if (m_brush.clear || w <= 0 || h <= 0) return;
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_penApplied = false;  // the composition mode belongs to the pen
     p.fillRect(QRect(topLeft.x, topLeft.y, w, h), toQColor(m_brush.color));
 }
 

@@ -43,7 +43,7 @@ public:
     /// Ends the painter opened by the last drawing calls; the next call opens it again.
     void finish();
 
-    void setPen(const plot::Pen& pen) override { m_pen = pen; }
+    void setPen(const plot::Pen& pen) override;
     plot::Pen pen() const override { return m_pen; }
     void setBrush(const plot::Brush& brush) override { m_brush = brush; }
     plot::Brush brush() const override { return m_brush; }
@@ -64,13 +64,14 @@ public:
 
 private:
     QPainter& painter();
-    void applyPen(QPainter& p) const;
+    void applyPen(QPainter& p);
     void applyBrush(QPainter& p) const;
 
     QImage m_image;
     QPaintDevice* m_device = nullptr;
     std::unique_ptr<QPainter> m_painter;
     plot::Pen m_pen;
+    bool m_penApplied = false;  // the painter holds m_pen (a graph is hundreds of thousands of lines)
     plot::Brush m_brush;
     plot::Font m_font;
     QFont m_qfont;

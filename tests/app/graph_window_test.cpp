@@ -1,0 +1,112 @@
+// The Graph command as the main window runs it: the controls become options,
+// step mode pauses in TForm1, and the window's labels follow the passes.
+#include "app/t_form1.h"
+#include "window_fixture.h"
+
+#include "app/radio_group.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// 450 rows of a load-displacement record, two channels.
+QByteArray steppedFile() {
+    QByteArray bytes("1,2\nP,D\n,\nkN,mm\n");
+    for (int i = 0; i < 450; ++i) bytes += QByteArray::number(i % 37) + "," + QByteArray::number(i % 11) + "\n";
+    return bytes;
+}
+
+int nonWhite(const QImage& image, QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) != qRgb(255, 255, 255);
+    return n;
+}
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stepModePausesAndLabelsTheRows() {
+        kvx::test::WindowFixture f;
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("s.csv"), steppedFile())));
+        f.find<QCheckBox>("CBEnvelope")->setChecked(true);
+        f.find<QCheckBox>("SkeltonCheck")->setChecked(true);
+        f.find<kvx::app::RadioGroup>("RGStep")->setItemIndex(1);
+        f.interaction.pauseAnswers = {kvx::ui::PauseAnswer::Next, kvx::ui::PauseAnswer::Next};
+        f.find<QPushButton>("Button4")->click();
+        QCOMPARE(f.interaction.pauses.size(), std::size_t{2});
+        QCOMPARE(f.interaction.pauses[1].rows, std::string("201～400"));
+        QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("201 ～ 400"));
+        QCOMPARE(f.window->state().graph.regionStart, 400);
+        QCOMPARE(f.window->state().graph.regionEnd, 450);
+        // Step mode turns the envelope and the skeleton off, without a second graph.
+        QVERIFY(!f.find<QCheckBox>("CBEnvelope")->isChecked());
+        QVERIFY(!f.find<QCheckBox>("SkeltonCheck")->isChecked());
+    }
+
+    void optionControlsReachTheGraph() {
+        kvx::test::WindowFixture f;
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("s.csv"), steppedFile())));
+        // First quadrant: axes from 0.
+        f.find<QCheckBox>("CheckBox33")->click();
+        QCOMPARE(f.window->state().graph.frame.XStart, 0.0);
+        QCOMPARE(f.window->state().graph.frame.YStep, 10.0);  // 36 over 4 divisions
+        // Main channel on X exchanges the axes.
+        f.find<kvx::app::RadioGroup>("RGmainaxis")->setItemIndex(0);
+        f.find<QPushButton>("Button4")->click();
+        QCOMPARE(f.window->state().graph.frame.XStep, 10.0);
+        QCOMPARE(f.window->state().graph.frame.XUnit, std::string("kN"));
+        // Sign inversion of the display channel: every X value is negated.
+        f.window->signBox(2)->setChecked(true);
+        f.find<QPushButton>("Button4")->click();
+        QCOMPARE(f.window->state().graph.Y[5], -5.0);
+        // Two min/max boxes are refused.
+        f.takeShown();
+        f.find<QCheckBox>("CBMax1")->click();
+        QCOMPARE(f.takeShown(), std::vector<std::string>{"MinMax表示位置を選択できるのは1個までです"});
+    }
+
+    void legendAndTitleOnThePicture() {
+        kvx::test::WindowFixture f;
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("s.csv"), steppedFile())));
+        const QImage withLegend = f.find<QWidget>("Image1")->grab().toImage();
+        QVERIFY(f.window->state().graph.legendShown);
+        const QSize legend(f.window->state().graph.legendSize.width, f.window->state().graph.legendSize.height);
+        QVERIFY(nonWhite(withLegend, QRect(QPoint(350, 80), legend)) > 0);
+        // The graph title (the file name) stands above the frame.
+        QVERIFY(nonWhite(withLegend, QRect(250, 10, 100, 20)) > 0);
+        f.find<QCheckBox>("CBTitle")->click();
+        QCOMPARE(nonWhite(f.find<QWidget>("Image1")->grab().toImage(), QRect(250, 10, 100, 20)), 0);
+    }
+
+    void pauseWindowButtonsAnswer() {
+        kvx::app::TForm1 window;
+        struct Case {
+            const char* button;
+            kvx::ui::PauseAnswer answer;
+        };
+        const Case cases[] = {{"BitBtn2", kvx::ui::PauseAnswer::Next},
+                              {"BitBtn3", kvx::ui::PauseAnswer::Back},
+                              {"BitBtn1", kvx::ui::PauseAnswer::Stop}};
+        for (const auto& c : cases) {
+            QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
+            kvx::ui::PauseInfo info;
+            info.rows = "1～200";
+            QCOMPARE(window.showPause(info), c.answer);
+            QCOMPARE(window.Label2->text(), QStringLiteral("1～200"));
+            QVERIFY(window.Label4->text().isEmpty());
+        }
+        QTimer::singleShot(0, &window, [&] { window.reject(); });  // closed by its frame
+        QCOMPARE(window.showPause({}), kvx::ui::PauseAnswer::Closed);
+        QCOMPARE(window.windowTitle(), QStringLiteral("一時停止"));
+        QCOMPARE(window.CheckBox1->toolTip(), QStringLiteral("常にクリップボードへコピー"));
+    }
+};
+
+KVX_REGISTER_TEST(GraphWindowTest);
+#include "graph_window_test.moc"
