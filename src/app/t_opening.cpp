@@ -166,6 +166,7 @@ plot::GraphOptions TOpening::currentOptions() const {
     f.dataFileBaseName = m_state.baseName;
     o.styles = m_state.lineStyles;
     o.legendPosition = m_state.LegendPosition;
+    o.resultDirectory = m_state.DataDirectory;
     return o;
 }
 

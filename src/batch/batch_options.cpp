@@ -53,7 +53,11 @@ const char* usageText() {
            "  --marks                  マーク\n"
            "  --minmax 1..4            最大値/最小値の表示位置 (0 で表示しない)。既定は 4\n"
            "  --no-legend              凡例を描かない\n"
-           "  --image FILE.png         グラフを PNG ファイルに描く\n";
+           "  --image FILE.png         グラフを PNG ファイルに描く\n"
+           "ループと結果ファイル:\n"
+           "  --loops zero|extrema     ループ表示 (ゼロレベル通過 / 極値で判定)。一時停止せずに全ループを表示\n"
+           "  --files                  結果ファイル (LOOP.CSV など) を書く\n"
+           "  --out DIR                結果ファイルをデータファイルのフォルダではなく DIR に書く\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -128,6 +132,17 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             const std::string* v = needValue();
             if (!v || v->empty()) return fail("--image には PNG ファイル名を指定してください");
             o.image = *v;
+        } else if (a == "--loops") {
+            const std::string* v = needValue();
+            if (v && *v == "zero") o.loops = plot::LoopJudgment::ZeroLevel;
+            else if (v && *v == "extrema") o.loops = plot::LoopJudgment::ExtremaPlus;
+            else return fail("--loops には zero または extrema を指定してください");
+        } else if (a == "--files") {
+            o.files = true;
+        } else if (a == "--out") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail("--out には結果ファイルを書くフォルダを指定してください");
+            o.outDirectory = *v;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a.starts_with("--")) {
@@ -139,6 +154,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.file.empty() && !o.help) return fail("データファイルを指定してください");
+    if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");
     return {o, {}};
 }
 

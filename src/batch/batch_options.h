@@ -35,6 +35,11 @@ struct BatchOptions {
     int minMax = 4;                      // --minmax 1..4 (0: no labels)
     bool legend = true;                  // --no-legend
     std::string image;                   // --image FILE.png
+
+    // Loops and result files.
+    std::optional<plot::LoopJudgment> loops;  // --loops zero|extrema: loop mode, every loop in turn
+    bool files = false;                  // --files: write the result files (the "ファイル出力" request)
+    std::string outDirectory;            // --out DIR: result files there instead of the data file's folder
 };
 
 struct ParsedOptions {

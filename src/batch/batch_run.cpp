@@ -7,6 +7,8 @@
 #include "text/cp932.h"
 #include "text/printf.h"
 
+#include <filesystem>
+
 namespace kvx::batch {
 namespace {
 
@@ -46,6 +48,36 @@ void extremesJson(JsonWriter& j, const plot::Extremes& e) {
     j.endObject();
 }
 
+void loopsJson(JsonWriter& j, const std::vector<analysis::LoopValues>& loops) {
+    j.key("loops").beginArray();
+    for (const analysis::LoopValues& v : loops) {
+        const analysis::Extremes& e = v.extremes;
+        j.beginObject();
+        j.key("from").value(v.from);
+        j.key("to").value(v.to);
+        j.key("area").value(v.area);
+        j.key("W").value(static_cast<double>(v.W));
+        if (v.heq) j.key("heq").value(static_cast<double>(*v.heq));
+        else j.key("heq").null();
+        if (v.K) j.key("K").value(static_cast<double>(*v.K));
+        else j.key("K").null();
+        j.key("ymax_x").value(e.Ymax_x);
+        j.key("ymax_y").value(e.Ymax_y);
+        j.key("ymin_x").value(e.Ymin_x);
+        j.key("ymin_y").value(e.Ymin_y);
+        j.key("yave_x").value(e.Yave_x);
+        j.key("yave_y").value(e.Yave_y);
+        j.key("xmax_x").value(e.Xmax_x);
+        j.key("xmax_y").value(e.Xmax_y);
+        j.key("xmin_x").value(e.Xmin_x);
+        j.key("xmin_y").value(e.Xmin_y);
+        j.key("xave_x").value(e.Xave_x);
+        j.key("xave_y").value(e.Xave_y);
+        j.endObject();
+    }
+    j.endArray();
+}
+
 std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
@@ -67,6 +99,7 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     j.key("force_factor").value(static_cast<double>(d.ForceFactor));
     frameJson(j, graph.frame);
     extremesJson(j, graph.firstPassExtremes);
+    loopsJson(j, graph.loops);
     j.endObject();
     return j.str();
 }
@@ -87,6 +120,11 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
     plot::GraphOptions o;
     o.dataLoaded = true;
     o.mode = b.region ? plot::DisplayMode::Region : plot::DisplayMode::All;
+    if (b.loops) {
+        o.mode = plot::DisplayMode::Loop;
+        o.judgment = *b.loops;
+    }
+    o.fileOutput = b.files;
     o.mainChannel = b.mainChannel;
     o.mainOnX = b.mainOnX;
     // Without --channel, the channels the open command checks: 2, or 1 for a one-channel file.
@@ -127,10 +165,22 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         graph.regionStart = options.region->first;
         graph.regionEnd = options.region->second;
     }
-    const plot::GraphOptions graphOptions = graphOptionsFor(options, d.header.ChannelCount, opened->baseName);
+    plot::GraphOptions graphOptions = graphOptionsFor(options, d.header.ChannelCount, opened->baseName);
+    graphOptions.resultDirectory = opened->dataDirectory;
+    if (!options.outDirectory.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outDirectory, ec);
+        if (!std::filesystem::is_directory(options.outDirectory)) {
+            ia.message("結果ファイルを書くフォルダを作成できません\n" + options.outDirectory, "ファイル出力エラー",
+                       ui::Icon::Warning);
+            return {1, {}};
+        }
+        graphOptions.resultDirectory = data::directoryOf(options.outDirectory + "/x");
+    }
     plot::NullGraphHost host;
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
-    if (!graph.drewSomething) return {1, {}};
+    // Loop mode without a single loop draws nothing, and that is a result too.
+    if (!graph.drewSomething && !options.loops) return {1, {}};
     return {0, options.json ? dataSetJson(*opened, graph) : summary(*opened)};
 }
 

@@ -3,6 +3,8 @@
 // envelope, extreme points, pauses, legend.
 #include "plot/graph_command.h"
 
+#include "analysis/loop_detection.h"
+#include "analysis/loop_file.h"
 #include "text/printf.h"
 
 #include <algorithm>
@@ -33,6 +35,7 @@ struct CommandSwitches {
     bool envelope = false;
     bool minMaxOn = false;
     Pixel minMaxOffset;
+    analysis::LoopFile* loopFile = nullptr;  // LOOP.CSV while the first pass writes it
 };
 
 class PlotPass {
@@ -47,8 +50,8 @@ public:
 
 private:
     bool buildWorkArrays(int xChannel, int yChannel);
-    void drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered);
-    void pause(int firstRow, int lastRow);
+    double drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered);
+    void pause(int firstRow, int lastRow, const analysis::LoopValues* loop);
     FrameMapping mapping() const { return {m_state.frame, m_state.place}; }
 
     const data::MeasurementData& m_data;
@@ -92,7 +95,8 @@ bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
     return true;
 }
 
-void PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered) {
+// Draws rows s ... e-1; in loop mode returns the loop area accumulated on the way.
+double PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered) {
     const FramePlacement place = m_state.place;
     if (m_o.mode != DisplayMode::Region) m_canvas.setPen(seriesPen(nonMainChannel, m_o.styles, m_o.colorDisplay, m_o.boldAll));
     Pen pen = m_canvas.pen();
@@ -109,8 +113,11 @@ void PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb rem
 
     const int rightEdge = place.FrameLeft + 4 * m_state.frame.DivisionWidth;
     const MarkShape shape = markShapeOf(passIndex);
+    const bool loop = m_o.mode == DisplayMode::Loop;
+    double area = 0.0;
     Pixel last = start;
     for (int i = s + 1; i < e; ++i) {
+        if (loop) area += (Y[at(i)] - Y[at(i - 1)]) * X[at(i)];
         const Pixel p = map.toPixel(X[at(i)], Y[at(i)]);
         last = p;
         if (p.x > rightEdge) continue;
@@ -145,12 +152,18 @@ void PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb rem
         if (m_sw.minMaxOn) drawMinMaxLabels(m_canvas, extremes, m_sw.minMaxOffset, m_state.frame, place);
     }
     m_state.drewSomething = true;
+    return area;
 }
 
-void PlotPass::pause(int firstRow, int lastRow) {
+void PlotPass::pause(int firstRow, int lastRow, const analysis::LoopValues* loop) {
     m_host.pictureChanged();
     ui::PauseInfo info;
     info.rows = rowRange(firstRow, lastRow, "～");
+    if (loop) {
+        info.area = analysis::areaText(*loop);
+        info.damping = analysis::dampingText(*loop);
+        info.stiffness = analysis::stiffnessText(*loop);
+    }
     switch (m_ia.pause(info)) {
     case ui::PauseAnswer::Next: m_state.backFlag = 0, m_state.continueFlag = 1; break;
     case ui::PauseAnswer::Back: m_state.backFlag = 1, m_state.continueFlag = 1; break;
@@ -173,15 +186,23 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
         p = -m_o.StepSize;
         e = std::min(m_o.StepSize, rows);
         break;
-    case DisplayMode::Loop:
-        if (!boundaries.empty()) e = boundaries[0];
+    case DisplayMode::Loop: {
+        // Zero crossings of the main channel, or peaks of the other one.
+        const bool zero = m_o.judgment == LoopJudgment::ZeroLevel;
+        const bool scanY = zero ? !m_o.mainOnX : m_o.mainOnX;
+        const std::vector<double>& scanned = scanY ? m_state.Y : m_state.X;
+        boundaries = analysis::loopBoundaries(std::span<const double>(scanned).first(static_cast<std::size_t>(rows)),
+                                              zero ? analysis::LoopMethod::ZeroLevel : analysis::LoopMethod::Extrema);
+        if (!boundaries.empty()) e = std::min(boundaries[0], rows);
         break;
+    }
     case DisplayMode::Region:
         s = m_state.regionStart;
         e = m_state.regionEnd;
         break;
     }
     const bool loop = m_o.mode == DisplayMode::Loop;
+    analysis::LoopValues loopShown;
 
     while (e <= rows && (!loop || k < boundaries.size())) {
         const Rgb remembered = m_canvas.pen().color;  // before the frame turns the pen black
@@ -194,7 +215,7 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
         m_state.angleGraph = m_state.frame.XUnit == "rad";
         // A region can reach past the rows (a region left from an earlier file); nothing to draw then.
         if (s >= rows || s < 0) break;
-        drawRows(passIndex, s, e, nonMain, remembered);
+        const double area = drawRows(passIndex, s, e, nonMain, remembered);
 
         if (m_o.mode == DisplayMode::Region) break;
         m_state.regionStart = s;
@@ -207,12 +228,17 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
             e = std::min(e + m_o.StepSize, rows);
         } else if (loop) {
             m_host.showRowLabel(rowRange(s + 1, e, " ～ "));
+            loopShown = analysis::loopValues(m_state.X, m_state.Y, s, e, area);
+            if (passIndex == 0) {
+                m_state.loops.push_back(loopShown);
+                if (m_sw.loopFile) m_sw.loopFile->write(loopShown);
+            }
             p = s;
             s = boundaries[k];
             ++k;
             if (k < boundaries.size()) e = std::min(boundaries[k], rows);
         }
-        pause(p + 1, s);
+        pause(p + 1, s, loop ? &loopShown : nullptr);
         if (m_state.continueFlag == 0) break;
         if (m_state.backFlag == 1) {
             if (m_o.mode == DisplayMode::Step) {
@@ -234,6 +260,15 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
                                         m_o.colorDisplay, m_o.boldAll, m_o.marks);
         m_state.legendShown = true;
     }
+}
+
+void finishLoopFile(analysis::LoopFile& file, ui::Interaction& ia, GraphHost& host) {
+    if (!file.close()) {
+        ia.message("LOOP.CSVへの書き込みに失敗しました\n" + file.path(), "ファイル出力エラー", ui::Icon::Warning);
+        return;
+    }
+    ia.message("ループ情報をLoop.csvに出力しました", "ループ情報ファイル出力", ui::Icon::Warning);
+    host.uncheckFileOutput();
 }
 
 }  // namespace
@@ -260,6 +295,15 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
     state.lastFirst = 1;
     state.lastLast = data.RowCount;
     if (o.mode == DisplayMode::Step || o.mode == DisplayMode::Loop) host.uncheckForStepAndLoop();
+    analysis::LoopFile loopFile;  // closed by its destructor if a check below stops the command
+    if (o.mode == DisplayMode::Loop && o.fileOutput) {
+        if (loopFile.open(o.resultDirectory)) {
+            sw.loopFile = &loopFile;
+        } else {
+            ia.message("LOOP.CSVを作成できません（使用中か、書き込みできないフォルダです）\n" + loopFile.path(),
+                       "ファイル出力エラー", ui::Icon::Warning);
+        }
+    }
     if (o.mode == DisplayMode::Region) {
         state.lastFirst = state.regionStart;
         state.lastLast = state.regionEnd;
@@ -289,6 +333,7 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
 
     BusyCursor busy(host);
     state.drewSomething = false;
+    state.loops.clear();
     PlotPass pass(data, o, sw, display, state, canvas, ia, host);
     for (std::size_t index = 0; index < display.size(); ++index) {
         const int d = display[index];
@@ -296,6 +341,10 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
         const int yChannel = o.mainOnX ? d : o.mainChannel;
         canvas.setPen(seriesPen(d, o.styles, o.colorDisplay, o.boldAll));
         pass.run(static_cast<int>(index), xChannel, yChannel);
+        // LOOP.CSV holds the first display channel's loops: its lines name no
+        // channel, so later channels' loops would be indistinguishable.
+        if (index == 0 && sw.loopFile) finishLoopFile(*sw.loopFile, ia, host);
+        sw.loopFile = nullptr;
     }
 }
 

@@ -2,6 +2,7 @@
 // choice and runs one plot pass per display channel, in the display mode chosen.
 #pragma once
 
+#include "analysis/loop_metrics.h"
 #include "data/measurement_data.h"
 #include "plot/canvas.h"
 #include "plot/graph_frame.h"
@@ -43,6 +44,7 @@ struct GraphOptions {
     FrameOptions frame;                     // origin, scale, titles, full scale, 1/n labels, axes
     LineStyles styles;
     Pixel legendPosition{350, 80};
+    std::string resultDirectory;            // where LOOP.CSV goes (the data file's folder), ending in '/'
 };
 
 /// What the command keeps between runs (held by the main window).
@@ -61,6 +63,7 @@ struct GraphState {
     std::vector<double> X = std::vector<double>(data::kMaxRows, 0.0);  // work arrays of the last pass
     std::vector<double> Y = std::vector<double>(data::kMaxRows, 0.0);
     Extremes firstPassExtremes;  // of the shown rows of the first pass
+    std::vector<analysis::LoopValues> loops;  // loop mode: every loop the first pass showed, in order
     bool drewSomething = false;
 };
 

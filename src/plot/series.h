@@ -2,6 +2,7 @@
 // envelope, extreme points with their labels, and the legend.
 #pragma once
 
+#include "analysis/extreme_points.h"
 #include "data/measurement_data.h"
 #include "plot/canvas.h"
 #include "plot/graph_frame.h"
@@ -35,15 +36,8 @@ std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<cons
 /// Draws the closed envelope polygon in `color`, 2 pixels wide, then sets the width back to 1.
 void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector<DataPoint>& polygon, Rgb color);
 
-/// Extreme points of the shown rows; among equal values the first row wins.
-struct Extremes {
-    double Ymax_x = 0, Ymax_y = 0, Ymin_x = 0, Ymin_y = 0;
-    double Xmax_x = 0, Xmax_y = 0, Xmin_x = 0, Xmin_y = 0;
-    double Yave_x = 0, Yave_y = 0, Xave_x = 0, Xave_y = 0;
-};
-
-/// Rows first ... last, both included (row indices from 0).
-Extremes extremePoints(std::span<const double> x, std::span<const double> y, int first, int last);
+using analysis::Extremes;
+using analysis::extremePoints;
 
 /// The six "Ymax (...)" lines at the label offset of the checked min/max box.
 void drawMinMaxLabels(Canvas& canvas, const Extremes& e, Pixel offset, const GraphFrame& frame, FramePlacement place);

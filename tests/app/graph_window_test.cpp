@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 // 450 rows of a load-displacement record, two channels.
@@ -82,6 +84,31 @@ private slots:
         QVERIFY(nonWhite(withLegend, QRect(250, 10, 100, 20)) > 0);
         f.find<QCheckBox>("CBTitle")->click();
         QCOMPARE(nonWhite(f.find<QWidget>("Image1")->grab().toImage(), QRect(250, 10, 100, 20)), 0);
+    }
+
+    void loopModeWritesLoopCsvBesideTheData() {
+        kvx::test::WindowFixture f;
+        // A load that changes sign every 100 rows around a displacement: 4 loops.
+        QByteArray bytes("1,2\nP,D\n,\nkN,mm\n");
+        for (int i = 0; i < 900; ++i) {
+            const double t = 2 * M_PI * (i - 100.5) / 200.0;
+            bytes += QByteArray::number(10 * std::sin(t)) + "," + QByteArray::number(3 * std::sin(t + 0.3)) + "\n";
+        }
+        const QString path = f.write(QStringLiteral("c.csv"), bytes, QStringLiteral("run"));
+        QVERIFY(f.window->openFile(path));
+        f.find<QCheckBox>("CBFile")->setChecked(true);
+        f.find<kvx::app::RadioGroup>("RGStep")->setItemIndex(2);
+        f.interaction.pauseAnswers = {kvx::ui::PauseAnswer::Next, kvx::ui::PauseAnswer::Stop};
+        f.takeShown();
+        f.find<QPushButton>("Button4")->click();
+        QCOMPARE(f.interaction.pauses.size(), std::size_t{2});
+        QCOMPARE(f.interaction.pauses[0].rows, std::string("1～101"));
+        QVERIFY(!f.interaction.pauses[0].damping.empty());
+        QCOMPARE(f.takeShown(), std::vector<std::string>{"ループ情報をLoop.csvに出力しました"});
+        QVERIFY(!f.find<QCheckBox>("CBFile")->isChecked());
+        QFile loops(f.dir() + QStringLiteral("/run/LOOP.CSV"));
+        QVERIFY(loops.open(QIODevice::ReadOnly));
+        QCOMPARE(loops.readAll().count('\n'), 4 + 2);
     }
 
     void pauseWindowButtonsAnswer() {

@@ -1,5 +1,6 @@
 // kurvadex-batch option parsing: the names are a contract.
 #include "batch/batch_options.h"
+#include "batch/batch_run.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,9 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--manual-scale", "1:abc", "f.csv"},
         {"--minmax", "5", "f.csv"},
         {"--image"},
+        {"--loops", "peaks", "f.csv"},
+        {"--out"},
+        {"--loops", "zero", "--region", "1:5", "f.csv"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -73,4 +77,15 @@ TEST(BatchOptions, ParsesTheGraphOptions) {
     EXPECT_EQ(o.manualScale, (std::pair{0.005, 2.5}));
     EXPECT_EQ(o.minMax, 1);
     EXPECT_EQ(o.image, "g.png");
+}
+
+TEST(BatchOptions, ParsesLoopsAndResultFiles) {
+    const auto p = parseOptions({"--loops", "extrema", "--files", "--out", "/tmp/x", "f.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    EXPECT_EQ(p.options->loops, kvx::plot::LoopJudgment::ExtremaPlus);
+    EXPECT_TRUE(p.options->files);
+    EXPECT_EQ(p.options->outDirectory, "/tmp/x");
+    const auto o = graphOptionsFor(*p.options, 2, "f.csv");
+    EXPECT_EQ(o.mode, kvx::plot::DisplayMode::Loop);
+    EXPECT_TRUE(o.fileOutput);
 }

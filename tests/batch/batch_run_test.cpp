@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace kvx::batch;
 using kvx::test::TempDir;
 
@@ -87,4 +90,29 @@ TEST(BatchRun, OptionsBecomeTheWindowsControls) {
     // Default display channel as the open command checks it.
     EXPECT_TRUE(graphOptionsFor(BatchOptions{}, 1, "").channelChecked[0]);
     EXPECT_TRUE(graphOptionsFor(BatchOptions{}, 4, "").channelChecked[1]);
+}
+
+TEST(BatchRun, LoopsGoToJsonAndLoopCsvInTheOutFolder) {
+    TempDir dir;
+    std::string bytes = "1,2\nP,D\n,\nkN,mm\n";
+    for (int i = 0; i < 700; ++i) {
+        const double t = 2 * M_PI * (i - 100.5) / 200.0;
+        bytes += std::to_string(10 * std::sin(t)) + "," + std::to_string(3 * std::sin(t + 0.3)) + "\n";
+    }
+    BatchOptions o;
+    o.json = true;
+    o.file = dir.write("c.csv", bytes);
+    o.loops = kvx::plot::LoopJudgment::ZeroLevel;
+    o.files = true;
+    o.outDirectory = dir.file("out/sub");
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.output.find("\"loops\": [\n    {\n      \"from\": 1,\n      \"to\": 101,"), std::string::npos) << r.output;
+    const std::string csv = kvx::test::readBytes(dir.file("out/sub/LOOP.CSV"));
+    EXPECT_NE(csv.find("\n1,101,"), std::string::npos);
+    EXPECT_NE(csv.find("\n102,301,"), std::string::npos);
+    EXPECT_NE(csv.find("\n302,501,"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4 + 3);
 }

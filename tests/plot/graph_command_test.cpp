@@ -2,11 +2,14 @@
 #include "plot/graph_command.h"
 
 #include "plot/recording_canvas.h"
+#include "analysis/loop_file.h"
+#include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 using namespace kvx::plot;
 using kvx::data::MeasurementData;
@@ -289,4 +292,150 @@ TEST(GraphCommand, MinMaxLabelsOnlyInTheFirstPass) {
     int ymax = 0;
     for (const auto& c : r.canvas.of(Op::TextOut)) ymax += c.text.rfind("Ymax", 0) == 0;
     EXPECT_EQ(ymax, 1);
+}
+
+namespace {
+
+// Load (channel 1) crossing zero upwards between rows 100 and 101, 300 and 301, ... (period 200).
+MeasurementData cyclic(int rows) {
+    MeasurementData d;
+    d.header.ChannelCount = 2;
+    d.header.pointNames = {"P", "D"};
+    d.header.units = {"kN", "mm"};
+    d.RowCount = rows;
+    for (int i = 0; i < rows; ++i) {
+        d.cell(i, 0) = static_cast<float>(10 * std::sin(2 * M_PI * (i - 100.5) / 200.0));
+        d.cell(i, 1) = static_cast<float>(3 * std::sin(2 * M_PI * (i - 90) / 200.0));
+    }
+    return d;
+}
+
+std::vector<std::string> dataLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::istringstream in(kvx::test::readBytes(path));
+    std::string line;
+    for (int n = 0; std::getline(in, line); ++n)
+        if (n >= 4) lines.push_back(line.substr(0, line.find(',', line.find(',') + 1)));
+    return lines;
+}
+
+long countText(const ScriptedInteraction& ia, const std::string& text) {
+    const auto texts = ia.texts();
+    return std::count(texts.begin(), texts.end(), text);
+}
+
+class FileHost : public RecordingHost {
+public:
+    int fileUnchecks = 0;
+    void uncheckFileOutput() override { ++fileUnchecks; }
+};
+
+}  // namespace
+
+TEST(GraphCommandLoops, NextBackStopWriteEachShownLoop) {
+    const MeasurementData d = cyclic(700);
+    kvx::test::TempDir dir;
+    GraphOptions o = options(DisplayMode::Loop);
+    o.fileOutput = true;
+    o.resultDirectory = dir.dir();
+    RecordingCanvas canvas;
+    ScriptedInteraction ia;
+    FileHost host;
+    GraphState state;
+    // Boundaries 101, 301, 501 (one row after the window sum crosses): loops 1-101, 102-301, 302-501.
+    ia.pauseAnswers = {PauseAnswer::Next, PauseAnswer::Back, PauseAnswer::Next, PauseAnswer::Stop};
+    runGraphCommand(d, o, state, canvas, ia, host);
+    std::vector<std::string> rows;
+    for (const auto& p : ia.pauses) rows.push_back(p.rows);
+    EXPECT_EQ(rows, (std::vector<std::string>{"1～101", "102～301", "1～101", "102～301"}));
+    EXPECT_FALSE(ia.pauses[0].area.empty());
+    EXPECT_FALSE(ia.pauses[0].stiffness.empty());
+    EXPECT_EQ(dataLines(dir.file("LOOP.CSV")), (std::vector<std::string>{"1,101", "102,301", "1,101", "102,301"}));
+    EXPECT_EQ(state.loops.size(), 4u);
+    EXPECT_EQ(ia.texts().back(), "ループ情報をLoop.csvに出力しました");
+    EXPECT_EQ(ia.shown.back().caption, "ループ情報ファイル出力");
+    EXPECT_EQ(host.fileUnchecks, 1);
+    // Each loop is drawn with its start circle.
+    EXPECT_EQ(canvas.of(Op::Ellipse).size(), 4u);
+}
+
+TEST(GraphCommandLoops, WithoutBoundariesOnlyTheHeaderAndTheMessage) {
+    MeasurementData d = cyclic(700);
+    for (int i = 0; i < 700; ++i) d.cell(i, 0) = 5.0f;  // the load never returns below zero
+    kvx::test::TempDir dir;
+    GraphOptions o = options(DisplayMode::Loop);
+    o.fileOutput = true;
+    o.resultDirectory = dir.dir();
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    EXPECT_TRUE(dataLines(dir.file("LOOP.CSV")).empty());
+    EXPECT_EQ(kvx::test::readBytes(dir.file("LOOP.CSV")).size(), kvx::analysis::LoopFile::header().size());
+    EXPECT_EQ(r.ia.texts(), std::vector<std::string>{"ループ情報をLoop.csvに出力しました"});
+}
+
+TEST(GraphCommandLoops, OneBoundaryOneLine) {
+    const MeasurementData d = cyclic(250);  // one upward crossing before the end
+    kvx::test::TempDir dir;
+    GraphOptions o = options(DisplayMode::Loop);
+    o.fileOutput = true;
+    o.resultDirectory = dir.dir();
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    EXPECT_EQ(dataLines(dir.file("LOOP.CSV")), std::vector<std::string>{"1,101"});
+    EXPECT_EQ(r.ia.pauses.size(), 1u);
+}
+
+TEST(GraphCommandLoops, LaterChannelsDoNotWriteTheClosedFile) {
+    MeasurementData d = cyclic(700);
+    d.header.ChannelCount = 3;
+    d.header.units[2] = "mm";
+    for (int i = 0; i < 700; ++i) d.cell(i, 2) = d.value(i, 1) * 2;
+    kvx::test::TempDir dir;
+    GraphOptions o = options(DisplayMode::Loop);
+    o.channelChecked = {false, true, true};
+    o.fileOutput = true;
+    o.resultDirectory = dir.dir();
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    EXPECT_EQ(dataLines(dir.file("LOOP.CSV")).size(), 3u);  // the first channel's three loops only
+    EXPECT_EQ(r.ia.pauses.size(), 6u);
+    EXPECT_EQ(countText(r.ia, "ループ情報をLoop.csvに出力しました"), 1);
+}
+
+TEST(GraphCommandLoops, UncreatableLoopFileIsTold) {
+    GraphOptions o = options(DisplayMode::Loop);
+    o.fileOutput = true;
+    o.resultDirectory = "/nonexistent/dir/";
+    Session r;
+    runGraphCommand(cyclic(700), o, r.state, r.canvas, r.ia, r.host);
+    ASSERT_FALSE(r.ia.shown.empty());
+    EXPECT_EQ(r.ia.shown[0].caption, "ファイル出力エラー");
+    EXPECT_EQ(countText(r.ia, "ループ情報をLoop.csvに出力しました"), 0);
+    EXPECT_EQ(r.ia.pauses.size(), 3u);  // the loops are still shown
+}
+
+TEST(GraphCommandLoops, ExtremaJudgmentScansTheOtherChannel) {
+    const MeasurementData d = cyclic(700);
+    GraphOptions o = options(DisplayMode::Loop);
+    o.judgment = LoopJudgment::ExtremaPlus;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    // Displacement peaks at rows 140, 340, 540: boundaries one row later.
+    ASSERT_FALSE(r.ia.pauses.empty());
+    EXPECT_EQ(r.ia.pauses[0].rows, "1～141");
+    GraphOptions minus = o;
+    minus.judgment = LoopJudgment::ExtremaMinus;
+    Session m;
+    runGraphCommand(d, minus, m.state, m.canvas, m.ia, m.host);
+    EXPECT_EQ(m.ia.pauses[0].rows, "1～141");
+}
+
+TEST(GraphCommandLoops, SignInversionOfTheMainChannelMovesTheBoundaries) {
+    const MeasurementData d = cyclic(700);
+    GraphOptions o = options(DisplayMode::Loop);
+    o.signInverted[0] = true;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    ASSERT_FALSE(r.ia.pauses.empty());
+    EXPECT_EQ(r.ia.pauses[0].rows, "1～201");
 }
