@@ -93,4 +93,20 @@ public:
     virtual PixelSize textExtent(std::string_view text, TextEncoding encoding = TextEncoding::Utf8) const = 0;
 };
 
+/// A Canvas that keeps its pen, brush and font and leaves the drawing to subclasses.
+class CanvasWithState : public Canvas {
+public:
+    void setPen(const Pen& p) override { m_pen = p; }
+    Pen pen() const override { return m_pen; }
+    void setBrush(const Brush& b) override { m_brush = b; }
+    Brush brush() const override { return m_brush; }
+    void setFont(const Font& f) override { m_font = f; }
+    Font font() const override { return m_font; }
+
+private:
+    Pen m_pen;
+    Brush m_brush;
+    Font m_font;
+};
+
 }  // namespace kvx::plot

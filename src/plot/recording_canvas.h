@@ -8,7 +8,7 @@
 
 namespace kvx::plot {
 
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public CanvasWithState {
 public:
     enum class Op { MoveTo, LineTo, Rectangle, Ellipse, Polyline, FillRect, TextOut };
     struct Call {
@@ -25,13 +25,6 @@ public:
     int charHeight = 14;
 
     std::vector<Call> calls;
-
-    void setPen(const Pen& p) override { m_pen = p; }
-    Pen pen() const override { return m_pen; }
-    void setBrush(const Brush& b) override { m_brush = b; }
-    Brush brush() const override { return m_brush; }
-    void setFont(const Font& f) override { m_font = f; }
-    Font font() const override { return m_font; }
 
     void moveTo(Pixel p) override { record(Op::MoveTo, {p}); }
     void lineTo(Pixel p) override { record(Op::LineTo, {p}); }
@@ -56,11 +49,7 @@ public:
     }
 
 private:
-    void record(Op op, std::vector<Pixel> points) { calls.push_back({op, std::move(points), {}, m_pen, m_brush, m_font}); }
-
-    Pen m_pen;
-    Brush m_brush;
-    Font m_font;
+    void record(Op op, std::vector<Pixel> points) { calls.push_back({op, std::move(points), {}, pen(), brush(), font()}); }
 };
 
 }  // namespace kvx::plot
