@@ -7,6 +7,7 @@
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
+#include "app/t_coeff.h"
 #include "app/t_form1.h"
 #include "plot/graph_prompt.h"
 
@@ -42,6 +43,8 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
 
     m_pauseWindow = new TForm1(this);
     connect(m_pauseWindow, &TForm1::copyRequested, this, &TOpening::copyGraph);
+    m_coeff = new TCoeff(this);
+    connect(m_coeff, &TCoeff::guideLinesChanged, this, &TOpening::Button4Click);
     m_usage = new TUsage(this);
     m_history = new THistory(this);
     m_about = new TAbout(this);
@@ -118,6 +121,8 @@ void TOpening::colorChannelBoxes(int n) {
 
 void TOpening::Button4Click() {
     plot::runGraphCommand(m_state.data, currentOptions(), m_state.graph, Image1->canvas(), *m_interaction, *this);
+    // The characteristics window always shows what the last evaluation left.
+    m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);
     Image1->update();
 }
 
@@ -167,6 +172,12 @@ plot::GraphOptions TOpening::currentOptions() const {
     o.styles = m_state.lineStyles;
     o.legendPosition = m_state.LegendPosition;
     o.resultDirectory = m_state.DataDirectory;
+    o.dataFileName = m_state.DataFileName;
+    o.editSkeleton = SKEdit->isChecked();
+    o.wallEvaluation = CBKabe->isChecked();
+    o.elastoPlastic = PFPCheck->isChecked();
+    o.guideLines = m_coeff->guideLines();
+    o.ApproximationDegree = m_state.ApproximationDegree;
     return o;
 }
 
@@ -193,6 +204,16 @@ void TOpening::pictureChanged() { Image1->repaint(); }
 bool TOpening::alwaysCopyOnPause() const { return m_pauseWindow->CheckBox1->isChecked(); }
 
 void TOpening::copyPictureToClipboard() { copyGraph(); }
+
+void TOpening::setEditorWallButton(bool enabled) { m_state.editorWallButtonEnabled = enabled; }
+
+void TOpening::showEditor() { m_state.editorRequested = true; }
+
+void TOpening::showCharacteristics() {
+    m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);
+    m_coeff->show();
+    m_coeff->raise();
+}
 
 void TOpening::GraphButton() { drawPrompt(); }
 

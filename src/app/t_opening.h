@@ -26,6 +26,7 @@ namespace kvx::app {
 
 class GraphImage;
 class RadioGroup;
+class TCoeff;
 class TForm1;
 class TUsage;
 class THistory;
@@ -54,6 +55,7 @@ public:
 
     const OpeningState& state() const { return m_state; }
     TForm1* pauseWindow() const { return m_pauseWindow; }
+    TCoeff* characteristicsWindow() const { return m_coeff; }
     /// True once the exit command has ended the program.
     bool hasEnded() const { return m_ended; }
 
@@ -188,6 +190,10 @@ private:
     void pictureChanged() override;
     bool alwaysCopyOnPause() const override;
     void copyPictureToClipboard() override;
+    analysis::ElastoFile* elastoFile() override { return &m_elasto; }
+    void setEditorWallButton(bool enabled) override;
+    void showEditor() override;
+    void showCharacteristics() override;
 
     // Secondary windows of later work (t_opening_windows.cpp)
     void showScaleDialog();
@@ -226,6 +232,7 @@ private:
     std::string m_saveFilter;  // the image save dialog's filter, follows GIF1/BMP1
 
     TForm1* m_pauseWindow = nullptr;
+    TCoeff* m_coeff = nullptr;
     TUsage* m_usage = nullptr;
     THistory* m_history = nullptr;
     TAbout* m_about = nullptr;

@@ -57,7 +57,11 @@ const char* usageText() {
            "ループと結果ファイル:\n"
            "  --loops zero|extrema     ループ表示 (ゼロレベル通過 / 極値で判定)。一時停止せずに全ループを表示\n"
            "  --files                  結果ファイル (LOOP.CSV など) を書く\n"
-           "  --out DIR                結果ファイルをデータファイルのフォルダではなく DIR に書く\n";
+           "  --out DIR                結果ファイルをデータファイルのフォルダではなく DIR に書く\n"
+           "復元力特性:\n"
+           "  --skeleton               骨格曲線 (SKELTON.CSV, 特性値, --files で ELASTO.CSV の行)\n"
+           "  --approx N               骨格曲線関数近似 (0, 7, 9, 11, 13 = 多項式の次数, 99 = 指数関数)\n"
+           "  --elasto                 等価完全弾塑性モデル\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -137,6 +141,16 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             if (v && *v == "zero") o.loops = plot::LoopJudgment::ZeroLevel;
             else if (v && *v == "extrema") o.loops = plot::LoopJudgment::ExtremaPlus;
             else return fail("--loops には zero または extrema を指定してください");
+        } else if (a == "--skeleton") {
+            o.skeleton = true;
+        } else if (a == "--elasto") {
+            o.elasto = true;
+        } else if (a == "--approx") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || (*n != 0 && *n != 7 && *n != 9 && *n != 11 && *n != 13 && *n != 99))
+                return fail("--approx には 0, 7, 9, 11, 13, 99 のいずれかを指定してください");
+            o.approximation = *n;
         } else if (a == "--files") {
             o.files = true;
         } else if (a == "--out") {

@@ -40,6 +40,11 @@ struct BatchOptions {
     std::optional<plot::LoopJudgment> loops;  // --loops zero|extrema: loop mode, every loop in turn
     bool files = false;                  // --files: write the result files (the "ファイル出力" request)
     std::string outDirectory;            // --out DIR: result files there instead of the data file's folder
+
+    // Restoring-force characteristics.
+    bool skeleton = false;               // --skeleton: the skeleton evaluation after the graph
+    int approximation = 0;               // --approx 0|7|9|11|13|99
+    bool elasto = false;                 // --elasto: the elasto-plastic model of each side
 };
 
 struct ParsedOptions {

@@ -3,6 +3,7 @@
 
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
+#include "analysis/elasto_file.h"
 #include "plot/graph_command.h"
 #include "text/cp932.h"
 #include "text/printf.h"
@@ -78,6 +79,99 @@ void loopsJson(JsonWriter& j, const std::vector<analysis::LoopValues>& loops) {
     j.endArray();
 }
 
+void optionalValue(JsonWriter& j, const char* key, const std::optional<double>& v) {
+    j.key(key);
+    if (v) j.value(*v);
+    else j.null();
+}
+
+void sideValuesJson(JsonWriter& j, const char* plus, const char* minus, const char* average,
+                    const analysis::SideValues& v) {
+    optionalValue(j, plus, v.plus);
+    optionalValue(j, minus, v.minus);
+    optionalValue(j, average, v.average);
+}
+
+void elastoSideJson(JsonWriter& j, const char* key, const std::optional<analysis::ElastoResult>& side) {
+    j.key(key);
+    if (!side) {
+        j.null();
+        return;
+    }
+    j.beginObject();
+    if (!side->model) {
+        j.key("error").value(side->failure.caption);
+    } else {
+        const analysis::ElastoPlastic& m = *side->model;
+        j.key("Pmax").value(m.Pmax);
+        j.key("X01").value(m.X01);
+        j.key("X04").value(m.X04);
+        j.key("X09").value(m.X09);
+        j.key("Tx").value(m.Tx);
+        j.key("Ty").value(m.Ty);
+        j.key("xc").value(m.xc);
+        j.key("Py").value(m.Py);
+        j.key("K").value(m.K);
+        j.key("du").value(static_cast<double>(m.du));
+        j.key("S").value(m.S);
+        j.key("dv").value(m.dv);
+        j.key("Pu").value(m.Pu);
+    }
+    j.endObject();
+}
+
+void skeletonJson(JsonWriter& j, const plot::SkeletonState& s) {
+    j.key("skeleton").beginObject();
+    j.key("count").value(s.curve.count);
+    j.key("x").beginArray();
+    for (double v : s.curve.storedX()) j.value(v);
+    j.endArray();
+    j.key("y").beginArray();
+    for (double v : s.curve.storedY()) j.value(v);
+    j.endArray();
+    j.endObject();
+
+    const analysis::RecordValues& r = s.record;
+    j.key("record").beginObject();
+    j.key("Pmax").value(r.Pmax);
+    j.key("PmaxX").value(r.PmaxX);
+    j.key("Pmin").value(r.Pmin);
+    j.key("PminX").value(r.PminX);
+    j.key("Pave").value(r.Pave);
+    j.key("MaxD").value(r.MaxD);
+    j.key("MinD").value(r.MinD);
+    j.endObject();
+
+    const analysis::MeasuredValues& m = s.measured;
+    j.key("measured").beginObject();
+    sideValuesJson(j, "PP120", "MP120", "AVP120", m.at120);
+    sideValuesJson(j, "PP23", "MP23", "AVP23", {r.PP23, r.MP23, r.AVP23});
+    sideValuesJson(j, "PP2G", "MP2G", "AVP2G", m.halfPeak);
+    sideValuesJson(j, "minPP", "minMP", "minAVP", m.minimum);
+    j.endObject();
+
+    const analysis::MeasuredValues& a = s.approximated;
+    j.key("approx").beginObject();
+    j.key("coefficients").beginArray();
+    for (double c : s.approximation.coefficients) j.value(c);
+    j.endArray();
+    sideValuesJson(j, "APP120", "AMP120", "AAVP120", a.at120);
+    sideValuesJson(j, "APP23", "AMP23", "AAVP23", a.twoThirds);
+    sideValuesJson(j, "APP2G", "AMP2G", "AAVP2G", a.halfPeak);
+    sideValuesJson(j, "minAPP", "minAMP", "minAAVP", a.minimum);
+    j.endObject();
+
+    j.key("elasto").beginObject();
+    elastoSideJson(j, "plus", s.plus);
+    elastoSideJson(j, "minus", s.minus);
+    j.endObject();
+
+    j.key("labels").beginObject();
+    for (const std::string& name : analysis::CharacteristicLabels::names())
+        j.key(name).value(text::cp932ToUtf8Lossy(s.labels.text(name)));
+    j.endObject();
+}
+
 std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
@@ -100,6 +194,7 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     frameJson(j, graph.frame);
     extremesJson(j, graph.firstPassExtremes);
     loopsJson(j, graph.loops);
+    if (graph.skeleton.evaluated) skeletonJson(j, graph.skeleton);
     j.endObject();
     return j.str();
 }
@@ -125,6 +220,9 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
         o.judgment = *b.loops;
     }
     o.fileOutput = b.files;
+    o.skeleton = b.skeleton;
+    o.ApproximationDegree = b.approximation;
+    o.elastoPlastic = b.elasto;
     o.mainChannel = b.mainChannel;
     o.mainOnX = b.mainOnX;
     // Without --channel, the channels the open command checks: 2, or 1 for a one-channel file.
@@ -177,7 +275,19 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         }
         graphOptions.resultDirectory = data::directoryOf(options.outDirectory + "/x");
     }
+    graphOptions.dataFileName = opened->dataFileName;
+    // ELASTO.CSV as the program creates it at start-up: in the result folder
+    // (--out) or the current folder, emptied, with its header.
+    analysis::ElastoFile elasto;
+    if (options.skeleton && options.files) {
+        const std::string folder = options.outDirectory.empty() ? std::string() : graphOptions.resultDirectory;
+        if (!elasto.open(folder)) {
+            ia.message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
+            return {1, {}};
+        }
+    }
     plot::NullGraphHost host;
+    host.elasto = elasto.isOpen() ? &elasto : nullptr;
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
     // Loop mode without a single loop draws nothing, and that is a result too.
     if (!graph.drewSomething && !options.loops) return {1, {}};

@@ -36,11 +36,13 @@ struct CommandSwitches {
     bool minMaxOn = false;
     Pixel minMaxOffset;
     analysis::LoopFile* loopFile = nullptr;  // LOOP.CSV while the first pass writes it
+    bool skeleton = false;                   // the skeleton evaluation follows all-data and region plots
+    bool skeletonFiles = false;              // CBFile for the skeleton: consumed by the first evaluation
 };
 
 class PlotPass {
 public:
-    PlotPass(const data::MeasurementData& data, const GraphOptions& o, const CommandSwitches& sw,
+    PlotPass(const data::MeasurementData& data, const GraphOptions& o, CommandSwitches& sw,
              std::span<const int> displayChannels, GraphState& state, Canvas& canvas, ui::Interaction& ia,
              GraphHost& host)
         : m_data(data), m_o(o), m_sw(sw), m_display(displayChannels), m_state(state), m_canvas(canvas), m_ia(ia),
@@ -52,11 +54,12 @@ private:
     bool buildWorkArrays(int xChannel, int yChannel);
     double drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered);
     void pause(int firstRow, int lastRow, const analysis::LoopValues* loop);
+    void evaluateSkeleton(int xChannel, int yChannel, int rows);
     FrameMapping mapping() const { return {m_state.frame, m_state.place}; }
 
     const data::MeasurementData& m_data;
     const GraphOptions& m_o;
-    const CommandSwitches& m_sw;
+    CommandSwitches& m_sw;
     std::span<const int> m_display;
     GraphState& m_state;
     Canvas& m_canvas;
@@ -172,6 +175,34 @@ void PlotPass::pause(int firstRow, int lastRow, const analysis::LoopValues* loop
     }
 }
 
+std::string withoutLeadingBlanks(const std::string& s) {
+    const auto p = s.find_first_not_of(' ');
+    return p == std::string::npos ? std::string() : s.substr(p);
+}
+
+void PlotPass::evaluateSkeleton(int xChannel, int yChannel, int rows) {
+    SkeletonOptions so;
+    so.editSkeleton = m_o.editSkeleton;
+    so.wallEvaluation = m_o.wallEvaluation;
+    so.fileOutput = m_sw.skeletonFiles;
+    so.elastoPlastic = m_o.elastoPlastic;
+    so.firstQuadrant = !m_o.frame.originCentred;
+    so.guideLines = m_o.guideLines;
+    so.approximationDegree = m_o.ApproximationDegree;
+    so.xChannel = xChannel;
+    so.yChannel = yChannel;
+    so.xName = m_data.header.pointNames[static_cast<std::size_t>(xChannel - 1)];
+    so.yName = m_data.header.pointNames[static_cast<std::size_t>(yChannel - 1)];
+    so.units = {withoutLeadingBlanks(m_state.frame.YUnit), withoutLeadingBlanks(m_state.frame.XUnit)};
+    so.resultDirectory = m_o.resultDirectory;
+    so.dataFileName = m_o.dataFileName;
+    const auto n = static_cast<std::size_t>(rows);
+    runSkeletonEvaluation(std::span<const double>(m_state.X).first(n), std::span<const double>(m_state.Y).first(n), so,
+                          m_state.skeleton, m_canvas, mapping(), m_ia, m_host, m_host.elastoFile());
+    // The file request is one-shot: later channels of the same command write nothing.
+    m_sw.skeletonFiles = false;
+}
+
 void PlotPass::run(int passIndex, int xChannel, int yChannel) {
     if (!buildWorkArrays(xChannel, yChannel)) return;
     const int rows = m_data.RowCount;
@@ -255,6 +286,11 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
     }
     if (m_o.mode == DisplayMode::All) m_host.showRowLabel(text::format("1 ～ %d", e));
     if (m_o.mode == DisplayMode::Region) m_host.showRowLabel(rowRange(m_state.regionStart, m_state.regionEnd, " ～ "));
+    if (m_sw.skeleton) {
+        // From the first row: a region's skeleton includes the rows before it.
+        const int n = m_o.mode == DisplayMode::All ? rows : std::min(m_state.regionEnd, rows);
+        evaluateSkeleton(xChannel, yChannel, std::max(n, 0));
+    }
     if (m_o.legend) {
         m_state.legendSize = drawLegend(m_canvas, m_display, m_data.header, m_o.legendPosition, m_o.styles,
                                         m_o.colorDisplay, m_o.boldAll, m_o.marks);
@@ -309,6 +345,8 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
         state.lastLast = state.regionEnd;
     }
     sw.envelope = o.envelope && (o.mode == DisplayMode::All || o.mode == DisplayMode::Region);
+    sw.skeleton = o.skeleton && (o.mode == DisplayMode::All || o.mode == DisplayMode::Region);
+    sw.skeletonFiles = sw.skeleton && o.fileOutput;
 
     std::vector<int> display;
     for (int k = 1; k <= std::min(data.header.ChannelCount, data::kMaxChannels); ++k)

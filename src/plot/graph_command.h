@@ -8,6 +8,7 @@
 #include "plot/graph_frame.h"
 #include "plot/line_styles.h"
 #include "plot/series.h"
+#include "plot/skeleton_evaluation.h"
 #include "ui/interaction.h"
 
 #include <array>
@@ -44,7 +45,14 @@ struct GraphOptions {
     FrameOptions frame;                     // origin, scale, titles, full scale, 1/n labels, axes
     LineStyles styles;
     Pixel legendPosition{350, 80};
-    std::string resultDirectory;            // where LOOP.CSV goes (the data file's folder), ending in '/'
+    std::string resultDirectory;            // where LOOP.CSV and SKELTON.CSV go (the data file's folder), ending in '/'
+    std::string dataFileName;               // the data file as opened (for the ELASTO.CSV row)
+    // The skeleton evaluation (all-data and region modes with `skeleton`).
+    bool editSkeleton = false;              // SKEdit
+    bool wallEvaluation = false;            // CBKabe
+    bool elastoPlastic = false;             // PFPCheck
+    bool guideLines = false;                // the characteristics window's LineCheck
+    int ApproximationDegree = 0;
 };
 
 /// What the command keeps between runs (held by the main window).
@@ -64,13 +72,13 @@ struct GraphState {
     std::vector<double> Y = std::vector<double>(data::kMaxRows, 0.0);
     Extremes firstPassExtremes;  // of the shown rows of the first pass
     std::vector<analysis::LoopValues> loops;  // loop mode: every loop the first pass showed, in order
+    SkeletonState skeleton;                   // what the last skeleton evaluation left
     bool drewSomething = false;
 };
 
 /// The window around the picture, as far as the command needs it.
-class GraphHost {
+class GraphHost : public SkeletonHost {
 public:
-    virtual ~GraphHost() = default;
     virtual void setBusy(bool busy) = 0;                  // hourglass cursor
     virtual void showRowLabel(const std::string& text) = 0;  // Label5
     virtual void uncheckForStepAndLoop() = 0;  // CBEnvelope, SkeltonCheck, SKEdit, PFPCheck, without redrawing
@@ -78,12 +86,18 @@ public:
     virtual void pictureChanged() = 0;         // show the picture as drawn so far (before a pause)
     virtual bool alwaysCopyOnPause() const = 0;   // the pause window's "コピー" box
     virtual void copyPictureToClipboard() = 0;
+    virtual analysis::ElastoFile* elastoFile() = 0;  // ELASTO.CSV, open while the program runs
 };
 
 /// A host that ignores everything (batch, tests that do not care).
 class NullGraphHost : public GraphHost {
 public:
     std::string rowLabel;
+    analysis::ElastoFile* elasto = nullptr;
+    analysis::ElastoFile* elastoFile() override { return elasto; }
+    void setEditorWallButton(bool) override {}
+    void showEditor() override {}
+    void showCharacteristics() override {}
     void setBusy(bool) override {}
     void showRowLabel(const std::string& text) override { rowLabel = text; }
     void uncheckForStepAndLoop() override {}

@@ -54,6 +54,13 @@ public:
         return pop(saveFiles);
     }
 
+    /// How often `text` was shown.
+    long count(std::string_view text) const {
+        long n = 0;
+        for (const auto& s : shown) n += s.text == text;
+        return n;
+    }
+
     /// Texts of everything shown, in order (handy for EXPECT_EQ on a whole dialogue).
     std::vector<std::string> texts() const {
         std::vector<std::string> out;

@@ -19,7 +19,7 @@ using Op = RecordingCanvas::Op;
 
 namespace {
 
-class RecordingHost : public GraphHost {
+class RecordingHost : public NullGraphHost {
 public:
     std::vector<std::string> labels;
     int unchecks = 0;
@@ -319,11 +319,6 @@ std::vector<std::string> dataLines(const std::string& path) {
     return lines;
 }
 
-long countText(const ScriptedInteraction& ia, const std::string& text) {
-    const auto texts = ia.texts();
-    return std::count(texts.begin(), texts.end(), text);
-}
-
 class FileHost : public RecordingHost {
 public:
     int fileUnchecks = 0;
@@ -399,7 +394,7 @@ TEST(GraphCommandLoops, LaterChannelsDoNotWriteTheClosedFile) {
     runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
     EXPECT_EQ(dataLines(dir.file("LOOP.CSV")).size(), 3u);  // the first channel's three loops only
     EXPECT_EQ(r.ia.pauses.size(), 6u);
-    EXPECT_EQ(countText(r.ia, "ループ情報をLoop.csvに出力しました"), 1);
+    EXPECT_EQ(r.ia.count("ループ情報をLoop.csvに出力しました"), 1);
 }
 
 TEST(GraphCommandLoops, UncreatableLoopFileIsTold) {
@@ -410,7 +405,7 @@ TEST(GraphCommandLoops, UncreatableLoopFileIsTold) {
     runGraphCommand(cyclic(700), o, r.state, r.canvas, r.ia, r.host);
     ASSERT_FALSE(r.ia.shown.empty());
     EXPECT_EQ(r.ia.shown[0].caption, "ファイル出力エラー");
-    EXPECT_EQ(countText(r.ia, "ループ情報をLoop.csvに出力しました"), 0);
+    EXPECT_EQ(r.ia.count("ループ情報をLoop.csvに出力しました"), 0);
     EXPECT_EQ(r.ia.pauses.size(), 3u);  // the loops are still shown
 }
 
