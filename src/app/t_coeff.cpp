@@ -83,11 +83,14 @@ TCoeff::TCoeff(QWidget* parent) : QDialog(parent) {
     caption(this, QStringLiteral("近似式の係数"), 436, 150, 120);
     StringGrid1 = new QTableWidget(15, 2, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setGeometry(436, 172, 160, 282);
+    StringGrid1->setGeometry(436, 172, 166, 282);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->setColumnWidth(0, 36);
-    StringGrid1->setColumnWidth(1, 92);
+    // 36 and 92 pixels held "%13.5e" in the old 8-point face; the Gothic
+    // face needs a little more to show the exponent.
+    StringGrid1->setColumnWidth(0, 40);
+    StringGrid1->setColumnWidth(1, 108);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int r = 0; r < 15; ++r) StringGrid1->setRowHeight(r, 18);
 

@@ -1,5 +1,6 @@
 // The Graph command as the main window runs it: the controls become options,
 // step mode pauses in TForm1, and the window's labels follow the passes.
+#include "app/t_coeff.h"
 #include "app/t_form1.h"
 #include "window_fixture.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <cmath>
@@ -109,6 +111,38 @@ private slots:
         QFile loops(f.dir() + QStringLiteral("/run/LOOP.CSV"));
         QVERIFY(loops.open(QIODevice::ReadOnly));
         QCOMPARE(loops.readAll().count('\n'), 4 + 2);
+    }
+
+    void skeletonEvaluationFillsTheCharacteristicsWindow() {
+        kvx::test::WindowFixture f;
+        QFile sample(QStringLiteral(SAMPLES_DIR "/racking-test.csv"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        const QString path = f.write(QStringLiteral("wall.csv"), sample.readAll(), QStringLiteral("test1"));
+        QVERIFY(f.window->openFile(path));
+        f.find<QCheckBox>("PFPCheck")->setChecked(true);
+        f.find<QCheckBox>("CBFile")->setChecked(true);
+        f.action("N991")->trigger();  // exponential approximation; redraws
+        f.takeShown();
+        f.find<QCheckBox>("SkeltonCheck")->click();
+        const auto shown = f.takeShown();
+        QVERIFY(std::find(shown.begin(), shown.end(), "骨格曲線データSkelton.csvに出力しました") != shown.end());
+        QVERIFY(!f.find<QCheckBox>("CBFile")->isChecked());
+        QVERIFY(QFile::exists(f.dir() + QStringLiteral("/test1/SKELTON.CSV")));
+        auto* coeff = f.window->characteristicsWindow();
+        QVERIFY(coeff->isVisible());
+        QCOMPARE(coeff->windowTitle(), QStringLiteral("復元力特性"));
+        QCOMPARE(coeff->valueLabel("Pmax")->text(), QStringLiteral("     17.74kN (   0.033rad)"));
+        QVERIFY(coeff->valueLabel("PK")->text().endsWith(QStringLiteral("kN/rad")));
+        QCOMPARE(coeff->StringGrid1->item(0, 0)->text(), QStringLiteral("a[ 0]"));
+        QVERIFY(coeff->StringGrid1->item(4, 0) != nullptr);
+        QVERIFY(coeff->StringGrid1->item(5, 0) == nullptr);
+        // ELASTO.CSV in the start folder got the row.
+        QFile elasto(f.dir() + QStringLiteral("/ELASTO.CSV"));
+        QVERIFY(elasto.open(QIODevice::ReadOnly));
+        QCOMPARE(elasto.readAll().count('\n'), 2);
+        // "Line Mark" redraws with the guide lines.
+        coeff->LineCheck->click();
+        QVERIFY(f.window->state().graph.skeleton.evaluated);
     }
 
     void pauseWindowButtonsAnswer() {

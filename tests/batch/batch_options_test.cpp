@@ -52,6 +52,8 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--loops", "peaks", "f.csv"},
         {"--out"},
         {"--loops", "zero", "--region", "1:5", "f.csv"},
+        {"--approx", "8", "f.csv"},
+        {"--approx"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -88,4 +90,13 @@ TEST(BatchOptions, ParsesLoopsAndResultFiles) {
     const auto o = graphOptionsFor(*p.options, 2, "f.csv");
     EXPECT_EQ(o.mode, kvx::plot::DisplayMode::Loop);
     EXPECT_TRUE(o.fileOutput);
+}
+
+TEST(BatchOptions, ParsesTheSkeletonOptions) {
+    const auto p = parseOptions({"--skeleton", "--approx", "99", "--elasto", "f.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    const auto o = graphOptionsFor(*p.options, 4, "f.csv");
+    EXPECT_TRUE(o.skeleton);
+    EXPECT_EQ(o.ApproximationDegree, 99);
+    EXPECT_TRUE(o.elastoPlastic);
 }

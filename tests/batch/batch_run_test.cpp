@@ -116,3 +116,27 @@ TEST(BatchRun, LoopsGoToJsonAndLoopCsvInTheOutFolder) {
     EXPECT_NE(csv.find("\n302,501,"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4 + 3);
 }
+
+TEST(BatchRun, SkeletonJsonAndFilesMatchTheLabels) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+    o.skeleton = true;
+    o.elasto = true;
+    o.approximation = 7;
+    o.files = true;
+    o.outDirectory = dir.file("out");
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    ASSERT_EQ(r.exitCode, 0);
+    for (const char* key : {"\"skeleton\"", "\"record\"", "\"measured\"", "\"approx\"", "\"elasto\"", "\"labels\"",
+                            "\"Pmax\": \"     17.74kN (   0.033rad)\"", "\"coefficients\""})
+        EXPECT_NE(r.output.find(key), std::string::npos) << key;
+    const std::string elasto = kvx::test::readBytes(dir.file("out/ELASTO.CSV"));
+    EXPECT_EQ(std::count(elasto.begin(), elasto.end(), '\n'), 2);
+    EXPECT_NE(elasto.find("racking-test.csv,2,1,17.740000,15.710000,16.720000,"), std::string::npos) << elasto;
+    const std::string skeleton = kvx::test::readBytes(dir.file("out/SKELTON.CSV"));
+    EXPECT_EQ(std::count(skeleton.begin(), skeleton.end(), '\n'), 4 + 300);
+}
