@@ -61,7 +61,12 @@ const char* usageText() {
            "復元力特性:\n"
            "  --skeleton               骨格曲線 (SKELTON.CSV, 特性値, --files で ELASTO.CSV の行)\n"
            "  --approx N               骨格曲線関数近似 (0, 7, 9, 11, 13 = 多項式の次数, 99 = 指数関数)\n"
-           "  --elasto                 等価完全弾塑性モデル\n";
+           "  --elasto                 等価完全弾塑性モデル\n"
+           "壁倍率:\n"
+           "  --wall L                 壁長さ L [m] で壁倍率を評価 (骨格曲線を編集せずに評価)\n"
+           "  --reference N            旧基準の特定変形角 1/N (15, 30, 60, 100, 120, 150)。既定は 120\n"
+           "  --wall-file FILE         結果ファイルを作成して 1 行書く\n"
+           "  --append                 既存の結果ファイルに見出しなしで追加する\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -151,6 +156,22 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             if (!n || (*n != 0 && *n != 7 && *n != 9 && *n != 11 && *n != 13 && *n != 99))
                 return fail("--approx には 0, 7, 9, 11, 13, 99 のいずれかを指定してください");
             o.approximation = *n;
+        } else if (a == "--wall") {
+            const std::string* v = needValue();
+            if (!v || !toPositive(*v)) return fail("--wall には壁長さ [m] を正の数で指定してください");
+            o.wallLength = *v;
+        } else if (a == "--reference") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || (*n != 15 && *n != 30 && *n != 60 && *n != 100 && *n != 120 && *n != 150))
+                return fail("--reference には 15, 30, 60, 100, 120, 150 のいずれかを指定してください");
+            o.reference = *n;
+        } else if (a == "--wall-file") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail("--wall-file には結果ファイル名を指定してください");
+            o.wallFile = *v;
+        } else if (a == "--append") {
+            o.append = true;
         } else if (a == "--files") {
             o.files = true;
         } else if (a == "--out") {
@@ -169,6 +190,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
     if (o.file.empty() && !o.help) return fail("データファイルを指定してください");
     if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");
+    if (!o.wallFile.empty() && !o.wallLength) return fail("--wall-file には --wall が必要です");
+    if (o.wallLength && o.loops) return fail("--wall と --loops は同時に指定できません");
     return {o, {}};
 }
 

@@ -45,6 +45,12 @@ struct BatchOptions {
     bool skeleton = false;               // --skeleton: the skeleton evaluation after the graph
     int approximation = 0;               // --approx 0|7|9|11|13|99
     bool elasto = false;                 // --elasto: the elasto-plastic model of each side
+
+    // Wall multiplier (implies the skeleton).
+    std::optional<std::string> wallLength;  // --wall L: wall length in metres, as typed
+    int reference = 120;                 // --reference 15|30|60|100|120|150
+    std::string wallFile;                // --wall-file FILE: the result file
+    bool append = false;                 // --append: add to an existing result file
 };
 
 struct ParsedOptions {

@@ -4,10 +4,13 @@
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
 #include "analysis/elasto_file.h"
+#include "analysis/skeleton_editor.h"
+#include "analysis/wall_evaluation.h"
 #include "plot/graph_command.h"
 #include "text/cp932.h"
 #include "text/printf.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kvx::batch {
@@ -172,7 +175,69 @@ void skeletonJson(JsonWriter& j, const plot::SkeletonState& s) {
     j.endObject();
 }
 
-std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph) {
+// The editor's evaluation and the wall evaluation, as the editor and TKabe run them.
+struct WallRun {
+    analysis::EditorEvaluation editor;
+    std::optional<analysis::StepFailure> wallFailure;
+    const analysis::WallEvaluation* wall = nullptr;
+};
+
+void editorJson(JsonWriter& j, const analysis::EditorEvaluation& e) {
+    j.key("editor").beginObject();
+    if (e.failure) {
+        j.key("error").value(e.failure->caption);
+    } else {
+        j.key("Pmax").value(e.Pmax);
+        j.key("gm").value(e.gm);
+        j.key("X01").value(e.X01);
+        j.key("X04").value(e.X04);
+        j.key("X09").value(e.X09);
+        j.key("Tx").value(e.Tx);
+        j.key("Ty").value(e.Ty);
+        j.key("xc").value(e.xc);
+        j.key("Py").value(e.Py);
+        j.key("dy").value(e.gy);
+        j.key("K").value(e.K);
+        j.key("du").value(static_cast<double>(e.du));
+        j.key("dv").value(e.dv);
+        j.key("Pu").value(e.Pu);
+        optionalValue(j, "mu", e.mu);
+        optionalValue(j, "Ds", e.Ds);
+    }
+    j.endObject();
+}
+
+void wallJson(JsonWriter& j, const WallRun& run) {
+    j.key("wall").beginObject();
+    if (run.wallFailure && (!run.wall || run.wall->text("Edit1").empty())) {
+        j.key("error").value(run.wallFailure->caption);
+        j.endObject();
+        return;
+    }
+    const auto& n = run.wall->numbers();
+    const auto f = [&](const char* key, float v) { j.key(key).value(static_cast<double>(v)); };
+    const auto o = [&](const char* key, const std::optional<float>& v) {
+        j.key(key);
+        if (v) j.value(static_cast<double>(*v));
+        else j.null();
+    };
+    f("Pmax", n.Pmax), f("gm", n.gm), f("Pend", n.Pend), f("gend", n.gend), f("Py", n.Py), f("dy", n.gy);
+    f("Pu", n.Pu), f("gv", n.gv), f("gu", n.gu), f("K", n.K), f("P15", n.P15), f("P30", n.P30), f("P60", n.P60);
+    f("P100", n.P100), f("P120", n.P120), f("P150", n.P150), f("Pgm2", n.Pgm2), f("PRefer", n.PRefer);
+    o("mu", n.mu), o("Ds", n.Ds), o("Qa_current", n.QaCurrent), o("Qa_former", n.QaFormer);
+    o("multiplier_current", n.multiplierCurrent), o("multiplier_former", n.multiplierFormer), o("ratio", n.ratio);
+    const auto star = [&](const char* key, int s) {
+        j.key(key);
+        if (s >= 0) j.value(s);
+        else j.null();
+    };
+    star("star_current", n.starCurrent);
+    star("star_former", n.starFormer);
+    if (run.wallFailure) j.key("message").value(run.wallFailure->message);
+    j.endObject();
+}
+
+std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
     JsonWriter j;
@@ -195,6 +260,10 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     extremesJson(j, graph.firstPassExtremes);
     loopsJson(j, graph.loops);
     if (graph.skeleton.evaluated) skeletonJson(j, graph.skeleton);
+    if (wall) {
+        editorJson(j, wall->editor);
+        wallJson(j, *wall);
+    }
     j.endObject();
     return j.str();
 }
@@ -220,7 +289,7 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
         o.judgment = *b.loops;
     }
     o.fileOutput = b.files;
-    o.skeleton = b.skeleton;
+    o.skeleton = b.skeleton || b.wallLength.has_value();
     o.ApproximationDegree = b.approximation;
     o.elastoPlastic = b.elasto;
     o.mainChannel = b.mainChannel;
@@ -291,7 +360,47 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
     // Loop mode without a single loop draws nothing, and that is a result too.
     if (!graph.drewSomething && !options.loops) return {1, {}};
-    return {0, options.json ? dataSetJson(*opened, graph) : summary(*opened)};
+    if (!options.wallLength) return {0, options.json ? dataSetJson(*opened, graph, nullptr) : summary(*opened)};
+
+    // The wall: the editor's evaluation of the unedited skeleton, then TKabe's copy.
+    WallRun run;
+    const analysis::SkeletonCurve& curve = graph.skeleton.curve;
+    const auto n = static_cast<std::size_t>(curve.count);
+    const auto strip = [](const std::string& s) { return s.substr(std::min(s.find_first_not_of(' '), s.size())); };
+    const analysis::PlotUnits units{strip(graph.frame.YUnit), strip(graph.frame.XUnit)};
+    run.editor = analysis::evaluateEditorPoints(std::span<const double>(curve.X).first(n),
+                                                std::span<const double>(curve.Y).first(n), units);
+    if (run.editor.failure)
+        ia.message(run.editor.failure->message, run.editor.failure->caption,
+                   run.editor.exclamation ? ui::Icon::Exclamation : ui::Icon::None);
+    analysis::WallEvaluation wall;
+    // The skeleton is the first display channel's (the only one in a wall evaluation).
+    int displayed = 1;
+    while (displayed < 16 && !graphOptions.channelChecked[static_cast<std::size_t>(displayed - 1)]) ++displayed;
+    analysis::WallSource source;
+    source.dataFileName = opened->baseName;
+    source.xChannel = graphOptions.mainOnX ? graphOptions.mainChannel : displayed;
+    const int yChannel = graphOptions.mainOnX ? displayed : graphOptions.mainChannel;
+    source.xSign = graphOptions.signInverted[static_cast<std::size_t>(source.xChannel - 1)] ? -1 : 1;
+    source.ySign = graphOptions.signInverted[static_cast<std::size_t>(yChannel - 1)] ? -1 : 1;
+    const auto item = std::find(analysis::kReferenceDenominators.begin(), analysis::kReferenceDenominators.end(),
+                                options.reference);
+    wall.setReference(static_cast<int>(item - analysis::kReferenceDenominators.begin()));
+    wall.edit("Edit10", *options.wallLength);
+    run.wallFailure = wall.copy(curve, run.editor.handOff, units.deformation, options.forceUnit, source);
+    run.wall = &wall;
+    if (run.wallFailure) ia.message(run.wallFailure->message, run.wallFailure->caption, ui::Icon::Warning);
+    int exitCode = run.wallFailure || run.editor.failure ? 1 : 0;
+    if (!options.wallFile.empty() && !wall.text("Edit1").empty()) {
+        const bool opened_ = options.append ? wall.appendToResultFile(options.wallFile)
+                                            : wall.openResultFile(options.wallFile);
+        if (!opened_ || !wall.writeRow()) {
+            ia.message("結果ファイルに書き込めませんでした\n" + options.wallFile, "ファイル出力エラー", ui::Icon::Warning);
+            exitCode = 1;
+        }
+        wall.closeResultFile();
+    }
+    return {exitCode, options.json ? dataSetJson(*opened, graph, &run) : summary(*opened)};
 }
 
 }  // namespace kvx::batch

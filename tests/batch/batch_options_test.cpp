@@ -54,6 +54,10 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--loops", "zero", "--region", "1:5", "f.csv"},
         {"--approx", "8", "f.csv"},
         {"--approx"},
+        {"--wall", "0", "f.csv"},
+        {"--wall", "-1.82", "f.csv"},
+        {"--wall", "1.82", "--reference", "45", "f.csv"},
+        {"--wall-file", "w.txt", "f.csv"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -99,4 +103,14 @@ TEST(BatchOptions, ParsesTheSkeletonOptions) {
     EXPECT_TRUE(o.skeleton);
     EXPECT_EQ(o.ApproximationDegree, 99);
     EXPECT_TRUE(o.elastoPlastic);
+}
+
+TEST(BatchOptions, ParsesTheWallOptions) {
+    const auto p = parseOptions({"--wall", "0.91", "--reference", "30", "--wall-file", "w.txt", "--append", "f.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    EXPECT_EQ(p.options->wallLength, "0.91");
+    EXPECT_EQ(p.options->reference, 30);
+    EXPECT_EQ(p.options->wallFile, "w.txt");
+    EXPECT_TRUE(p.options->append);
+    EXPECT_TRUE(graphOptionsFor(*p.options, 4, "f.csv").skeleton);  // the wall needs the skeleton
 }

@@ -140,3 +140,42 @@ TEST(BatchRun, SkeletonJsonAndFilesMatchTheLabels) {
     const std::string skeleton = kvx::test::readBytes(dir.file("out/SKELTON.CSV"));
     EXPECT_EQ(std::count(skeleton.begin(), skeleton.end(), '\n'), 4 + 300);
 }
+
+TEST(BatchRun, WallRowsCollectInOneFile) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+    o.wallLength = "1.82";
+    o.wallFile = dir.file("walls.txt");
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto first = runBatch(o, ia, canvas);
+    ASSERT_EQ(first.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+    EXPECT_NE(first.output.find("\"editor\""), std::string::npos);
+    EXPECT_NE(first.output.find("\"Qa_current\": 9.03"), std::string::npos) << first.output;
+    EXPECT_NE(first.output.find("\"star_current\": 3"), std::string::npos);
+    o.append = true;
+    o.wallLength = "0.91";
+    ASSERT_EQ(runBatch(o, ia, canvas).exitCode, 0);
+    const std::string text = kvx::test::readBytes(dir.file("walls.txt"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 2);  // one header, two rows
+    EXPECT_NE(text.find(",    2.53,    3.11\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(",    5.06,    6.23\n"), std::string::npos) << text;
+}
+
+TEST(BatchRun, WallNeedsARadRecord) {
+    TempDir dir;
+    std::string bytes = "1,2\nP,D\n,\nkN,mm\n";
+    for (int i = 0; i < 400; ++i) bytes += std::to_string(10 * std::sin(i * 0.05)) + "," + std::to_string(i * 0.01) + "\n";
+    BatchOptions o;
+    o.json = true;
+    o.file = dir.write("mm.csv", bytes);
+    o.wallLength = "1.82";
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(ia.count("X軸の単位が'rad'でありませんので，壁倍率を評価することはできません"), 1);
+    EXPECT_NE(r.output.find("\"error\": \"X軸データエラー\""), std::string::npos);
+}
