@@ -39,6 +39,8 @@ const char* usageText() {
            "  --force-unit             力の単位 (kN または kg)。既定は kN\n"
            "  --continue-without-force 力の単位が kg または kN のデータがなくても続行する\n"
            "  --json                   結果を JSON で標準出力に書く\n"
+           "  --map E1[,E2...]         17 チャンネル以上のファイルのチャンネル対応 (グラフ 1 CH から順に計測チャンネル)。\n"
+           "                           一つだけなら以降は連番。既定は 1, 2, 3, ...\n"
            "グラフ:\n"
            "  --main CH                主軸チャンネル (1-16)。既定は 1\n"
            "  --main-axis x|y          主軸チャンネルを置く軸。既定は y\n"
@@ -89,6 +91,20 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             else return fail("--force-unit には kN または kg を指定してください");
         } else if (a == "--continue-without-force") {
             o.continueWithoutForce = true;
+        } else if (a == "--map") {
+            const std::string* v = needValue();
+            if (!v) return fail("--map には計測チャンネル番号をコンマ区切りで指定してください");
+            o.map.clear();
+            std::size_t start = 0;
+            for (;;) {
+                const std::size_t comma = v->find(',', start);
+                const auto e = toInt(std::string_view(*v).substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+                if (!e || *e < 1) return fail("--map には 1 以上の計測チャンネル番号をコンマ区切りで指定してください");
+                o.map.push_back(*e);
+                if (comma == std::string::npos) break;
+                start = comma + 1;
+            }
+            if (o.map.size() > 16) return fail("--map に指定できるのは 16 チャンネルまでです");
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--main" || a == "--channel" || a == "--invert") {

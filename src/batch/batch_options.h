@@ -17,6 +17,7 @@ struct BatchOptions {
     data::ForceUnit forceUnit = data::ForceUnit::kN;                   // --force-unit kN|kg
     bool continueWithoutForce = false;                                 // --continue-without-force
     bool json = false;                                                 // --json
+    std::vector<int> map;  // --map E1[,E2...]: file channels of graph channels 1, 2, ... (wide files)
     bool help = false;                                                 // --help
     std::string file;
 

@@ -254,6 +254,10 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     textArray(j, h, [&](std::size_t c) { return h.instrumentNames[c]; });
     j.key("units");
     textArray(j, h, [&](std::size_t c) { return h.units[c]; });
+    j.key("file_channels").value(opened.fileChannelCount);
+    j.key("correspondence").beginArray();
+    for (int e : opened.correspondence.entries) j.value(e);
+    j.endArray();
     j.key("force_channel").value(d.ForceChannel);
     j.key("force_factor").value(static_cast<double>(d.ForceFactor));
     frameJson(j, graph.frame);
@@ -319,7 +323,24 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
 }
 
 RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas) {
-    const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia);
+    // A wide file: the correspondence from --map (one number: the rest follow on), else the identity.
+    const auto chooser = [&](int fileChannels) -> std::optional<data::Correspondence> {
+        for (int e : options.map)
+            if (e > fileChannels) {
+                ia.message(text::format("--map の計測チャンネル %d はファイルのチャンネル数 %d を超えています", e,
+                                        fileChannels),
+                           "チャンネル対応エラー", ui::Icon::Warning);
+                return std::nullopt;
+            }
+        data::Correspondence c = data::Correspondence::identity(fileChannels);
+        if (options.map.size() == 1) c.renumber(1, options.map[0]);
+        if (options.map.size() > 1) {
+            for (std::size_t k = 0; k < options.map.size(); ++k) c.entries[k] = options.map[k];
+            c.listed = static_cast<int>(options.map.size());
+        }
+        return c;
+    };
+    const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia, chooser);
     if (!opened) return {1, {}};
     const data::MeasurementData& d = opened->data;
     plot::GraphState graph;

@@ -1,6 +1,7 @@
 // Open command core.
 #include "data/open_data_file.h"
 
+#include "data/sokki_import.h"
 #include "data/standard_csv_reader.h"
 
 #include <cstdio>
@@ -39,7 +40,7 @@ std::string directoryOf(const std::string& path) {
 }
 
 std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat menuFormat, ForceUnit forceUnit,
-                                       ui::Interaction& ia) {
+                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence) {
     std::error_code ec;
     const auto format = std::filesystem::is_regular_file(path, ec) ? detectFormat(path) : std::nullopt;
     if (!format) {
@@ -50,25 +51,32 @@ std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat m
         ia.message(mismatchMessage(menuFormat), "データエラー", ui::Icon::Warning);
         return std::nullopt;
     }
-    if (menuFormat != DataFileFormat::StandardCsv) {
-        ia.message("東京測器形式のデータファイルの変換は、このバージョンではまだ使用できません．\n"
-                   "標準csv形式のファイルを選んでください．",
-                   "データエラー", ui::Icon::Warning);
-        return std::nullopt;
-    }
 
     OpenedFile opened;
     opened.chosenPath = path;
     opened.dataFileName = path;
-    opened.dataDirectory = directoryOf(path);
-    opened.baseName = std::filesystem::path(path).filename().string();
-    opened.fileChannelCount = fileChannelCount(path);
-    if (opened.fileChannelCount > kMaxChannels) {
-        ia.message("17 チャンネル以上のデータファイルのチャンネル対応は、このバージョンではまだ使用できません．",
-                   "データエラー", ui::Icon::Warning);
-        return std::nullopt;
+    if (menuFormat != DataFileFormat::StandardCsv) {
+        const auto converted = menuFormat == DataFileFormat::SokkiTxt ? importSokkiText(path, ia) : importSokkiCsv(path, ia);
+        if (!converted) return std::nullopt;
+        opened.dataFileName = *converted;
     }
-    const ReadResult read = readStandardCsv(opened.dataFileName, forceUnit, ia, opened.data);
+    opened.dataDirectory = directoryOf(opened.dataFileName);
+    opened.baseName = std::filesystem::path(opened.dataFileName).filename().string();
+    opened.readFileName = opened.dataFileName;
+    opened.fileChannelCount = fileChannelCount(opened.dataFileName);
+    opened.correspondence = Correspondence::identity(opened.fileChannelCount);
+    if (opened.fileChannelCount > kMaxChannels) {
+        // Without a confirmed correspondence there is no reduced file to read:
+        // the open is cancelled and the current data stay.
+        std::optional<Correspondence> chosen;
+        if (chooseCorrespondence) chosen = chooseCorrespondence(opened.fileChannelCount);
+        if (!chosen) return std::nullopt;
+        chosen->fileChannelCount = opened.fileChannelCount;
+        opened.correspondence = *chosen;
+        opened.readFileName = opened.dataDirectory + "_tempfile.csv";
+        if (!buildReducedFile(opened.dataFileName, opened.readFileName, opened.correspondence, ia)) return std::nullopt;
+    }
+    const ReadResult read = readStandardCsv(opened.readFileName, forceUnit, ia, opened.data);
     if (read.rows == 0) return std::nullopt;
     opened.channelNumberCount = read.channelNumberCount;
     return opened;

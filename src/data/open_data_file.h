@@ -2,10 +2,12 @@
 // count, reading into a fresh data set. Windows and batch share it.
 #pragma once
 
+#include "data/correspondence.h"
 #include "data/data_file_format.h"
 #include "data/measurement_data.h"
 #include "ui/interaction.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,12 +17,18 @@ namespace kvx::data {
 struct OpenedFile {
     MeasurementData data;
     std::string chosenPath;     // the path the user chose (shown in the caption)
-    std::string dataFileName;   // the standard file that was read
+    std::string dataFileName;   // the standard file: the chosen one, or "_tmp.csv" of a logger file
+    std::string readFileName;   // what was read: dataFileName, or "_tempfile.csv" of a wide file
     std::string dataDirectory;  // folder of dataFileName, ending in '/'
     std::string baseName;       // file name and extension of dataFileName
     int fileChannelCount = 0;   // fields in line 1 of the chosen file
     int channelNumberCount = 0; // channel numbers line 1 supplied (at most 16)
+    Correspondence correspondence = Correspondence::identity();  // graph channel -> file channel
 };
+
+/// Asks for the correspondence of a file of more than 16 channels (the
+/// correspondence window, or a batch option). Nothing: the open is cancelled.
+using CorrespondenceChooser = std::function<std::optional<Correspondence>(int fileChannelCount)>;
 
 /// Open-dialog filter ("label|pattern|...") and title for the format menu's choice.
 std::string openDialogFilter(DataFileFormat menuFormat);
@@ -29,7 +37,7 @@ inline constexpr const char* kOpenDialogTitle = "KVX データファイルを選
 /// Checks that `path` is of the format chosen in the menu and reads it. Every
 /// failure has been told to the user through `ia` when nothing is returned.
 std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat menuFormat, ForceUnit forceUnit,
-                                       ui::Interaction& ia);
+                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence = {});
 
 /// Folder of `path` as an absolute path ending in '/'.
 std::string directoryOf(const std::string& path);

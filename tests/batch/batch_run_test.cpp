@@ -27,8 +27,10 @@ TEST(BatchRun, ReportsTheDataSetAsJson) {
                                  "  \"names\": [\n    \"荷重\",\n    \"D\"\n  ],\n"
                                  "  \"instruments\": [\n    \"LC\",\n    \"DG\"\n  ],\n"
                                  "  \"units\": [\n    \"kN\",\n    \"mm\"\n  ],\n"
-                                 "  \"force_channel\": 0,\n  \"force_factor\": 0.009800000116229057,\n";
+                                 "  \"file_channels\": 2,\n  \"correspondence\": [\n    1,\n    2,\n";
     EXPECT_EQ(r.output.substr(0, expected.size()), expected);
+    EXPECT_NE(r.output.find("    16\n  ],\n  \"force_channel\": 0,\n  \"force_factor\": 0.009800000116229057,\n"),
+              std::string::npos);
     // Load 5 kgf = 0.049 kN at displacement 6 is the largest Y; the X step for 6 mm centred is 5.
     EXPECT_NE(r.output.find("\"XStep\": 5,"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("\"Ymax_x\": 6,"), std::string::npos);
@@ -178,4 +180,35 @@ TEST(BatchRun, WallNeedsARadRecord) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(ia.count("X軸の単位が'rad'でありませんので，壁倍率を評価することはできません"), 1);
     EXPECT_NE(r.output.find("\"error\": \"X軸データエラー\""), std::string::npos);
+}
+
+TEST(BatchRun, WideFilesFollowTheMap) {
+    TempDir dir;
+    std::string bytes;
+    for (int line = 0; line < 6; ++line) {
+        for (int c = 1; c <= 20; ++c) {
+            if (c > 1) bytes += ",";
+            if (line == 0) bytes += std::to_string(c);
+            else if (line == 1) bytes += "P" + std::to_string(c);
+            else if (line == 2) bytes += "";
+            else if (line == 3) bytes += c == 1 ? "kN" : "mm";
+            else bytes += std::to_string(c * 10 + line);
+        }
+        bytes += "\n";
+    }
+    BatchOptions o;
+    o.json = true;
+    o.file = dir.write("wide.csv", bytes);
+    o.map = {3, 19};
+    o.channels = {1};
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    ASSERT_EQ(r.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+    EXPECT_NE(r.output.find("\"file_channels\": 20"), std::string::npos);
+    EXPECT_NE(r.output.find("\"channel_numbers\": [\n    3,\n    19\n  ],"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("\"channels\": 2,"), std::string::npos);
+    o.map = {21};
+    EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
+    EXPECT_EQ(ia.shown.back().caption, "チャンネル対応エラー");
 }

@@ -1,0 +1,142 @@
+// Logger file conversion: only text is rearranged; the standard reader parses the numbers.
+#include "data/sokki_import.h"
+
+#include "data/open_data_file.h"
+#include "text/fields.h"
+#include "text/line_reader.h"
+#include "text/printf.h"
+
+#include <cstdio>
+
+namespace kvx::data {
+namespace {
+
+class TempWriter {
+public:
+    explicit TempWriter(const std::string& path) : m_path(path), m_file(std::fopen(path.c_str(), "wb")) {}
+    ~TempWriter() {
+        if (m_file) std::fclose(m_file);
+    }
+    TempWriter(const TempWriter&) = delete;
+    TempWriter& operator=(const TempWriter&) = delete;
+    bool ok() const { return m_file != nullptr && m_ok; }
+    void write(const std::string& s) {
+        if (m_file) m_ok = m_ok && std::fwrite(s.data(), 1, s.size(), m_file) == s.size();
+    }
+    bool close() {
+        if (!m_file) return false;
+        m_ok = (std::fclose(m_file) == 0) && m_ok;
+        m_file = nullptr;
+        return m_ok;
+    }
+
+private:
+    std::string m_path;
+    std::FILE* m_file;
+    bool m_ok = true;
+};
+
+void tellCannotOpen(ui::Interaction& ia, const std::string& path) {
+    ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
+}
+
+void tellCannotWrite(ui::Interaction& ia, const std::string& path) {
+    ia.message("一時ファイルを作成できません（書き込みできないフォルダです）\n" + path, "ファイル出力エラー",
+               ui::Icon::Warning);
+}
+
+// Writes the rest of `line` after its k-th comma, with the line's line feed.
+void writeRest(TempWriter& out, const std::string& line, int k) {
+    if (const auto rest = restAfterComma(line, k)) out.write(*rest + "\n");
+}
+
+std::optional<std::string> finish(TempWriter& out, const std::string& tmp, ui::Interaction& ia) {
+    if (!out.close()) {
+        tellCannotWrite(ia, tmp);
+        return std::nullopt;
+    }
+    return tmp;
+}
+
+bool tooFewChannels(int m, int lineNumber, ui::Interaction& ia, const char* format) {
+    if (m >= 1) return false;
+    ia.message(text::format(format, lineNumber), "データエラー", ui::Icon::Warning);
+    return true;
+}
+
+}  // namespace
+
+std::string sokkiChannelLine(int channels) {
+    std::string line = "  1 CH";
+    for (int c = 2; c <= channels; ++c) line += text::format(",%3d CH", c);
+    return line + "\n";
+}
+
+std::optional<std::string> restAfterComma(const std::string& line, int k) {
+    std::size_t at = 0;
+    for (int i = 0; i < k; ++i) {
+        const std::size_t comma = line.find(',', at);
+        if (comma == std::string::npos) return std::nullopt;
+        at = comma + 1;
+    }
+    return line.substr(at);
+}
+
+std::optional<std::string> importSokkiText(const std::string& path, ui::Interaction& ia) {
+    text::LineReader in(path);
+    if (!in.isOpen()) {
+        tellCannotOpen(ia, path);
+        return std::nullopt;
+    }
+    const auto line1 = in.next();
+    const auto line2 = in.next();
+    const auto line3 = in.next();
+    if (!line1 || !line2 || !line3) {
+        ia.message(text::format("データエラー 第 %d 行", in.lineNumber() + 1), "データエラー", ui::Icon::Warning);
+        return std::nullopt;
+    }
+    const int m = static_cast<int>(text::countFields(*line2)) - 2;
+    if (tooFewChannels(m, 2, ia, "東京測器txt形式の第 %d 行にチャンネル名がありません")) return std::nullopt;
+    const std::string tmp = directoryOf(path) + "_tmp.csv";
+    TempWriter out(tmp);
+    if (!out.ok()) {
+        tellCannotWrite(ia, tmp);
+        return std::nullopt;
+    }
+    out.write(sokkiChannelLine(m));
+    writeRest(out, *line2, 2);
+    out.write(std::string(static_cast<std::size_t>(m - 1), ',') + "\n");
+    writeRest(out, *line3, 2);
+    while (const auto line = in.next()) writeRest(out, *line, 2);
+    return finish(out, tmp, ia);
+}
+
+std::optional<std::string> importSokkiCsv(const std::string& path, ui::Interaction& ia) {
+    text::LineReader in(path);
+    if (!in.isOpen()) {
+        tellCannotOpen(ia, path);
+        return std::nullopt;
+    }
+    const auto line1 = in.next();
+    if (!line1) {
+        ia.message("データエラー 第 1 行", "データエラー", ui::Icon::Warning);
+        return std::nullopt;
+    }
+    const int m = static_cast<int>(text::countFields(*line1)) - 2;
+    if (tooFewChannels(m, 1, ia, "東京測器csv形式の第 %d 行にチャンネル名がありません")) return std::nullopt;
+    const std::string tmp = directoryOf(path) + "_tmp.csv";
+    TempWriter out(tmp);
+    if (!out.ok()) {
+        tellCannotWrite(ia, tmp);
+        return std::nullopt;
+    }
+    out.write(sokkiChannelLine(m));
+    writeRest(out, *line1, 1);
+    const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
+    out.write(empty);
+    out.write(empty);
+    while (const auto line = in.next()) writeRest(out, *line, 1);
+    return finish(out, tmp, ia);
+}
+
+}  // namespace kvx::data
