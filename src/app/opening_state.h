@@ -54,8 +54,6 @@ struct OpeningState {
     plot::LineStyles lineStyles;
     std::array<double, 2> scaleValues{50.0, 50.0};  // the scale dialog's two values
     std::array<std::string, 3> manualTitles;        // graph, X axis, Y axis (CP932), from the title dialog
-    bool editorWallButtonEnabled = false;  // the skeleton editor's "壁倍率"
-    bool editorRequested = false;          // a skeleton evaluation asked for the editor
 };
 
 }  // namespace kvx::app

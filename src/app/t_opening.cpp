@@ -9,6 +9,8 @@
 #include "app/radio_group.h"
 #include "app/t_coeff.h"
 #include "app/t_form1.h"
+#include "app/t_kabe.h"
+#include "app/t_skelton_edit.h"
 #include "plot/graph_prompt.h"
 
 #include <QAction>
@@ -21,11 +23,19 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace kvx::app {
 namespace {
 
 constexpr int kClientWidth = 1008;
 constexpr int kClientHeight = 602;
+
+// The first `rows` values of a work array, never past its end.
+std::span<const double> firstRows(const std::vector<double>& values, int rows) {
+    return std::span<const double>(values).first(
+        static_cast<std::size_t>(std::clamp(rows, 0, static_cast<int>(values.size()))));
+}
 
 }  // namespace
 
@@ -45,12 +55,22 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     connect(m_pauseWindow, &TForm1::copyRequested, this, &TOpening::copyGraph);
     m_coeff = new TCoeff(this);
     connect(m_coeff, &TCoeff::guideLinesChanged, this, &TOpening::Button4Click);
+    m_editor = new TSkelton_edit(*this, interaction, this);
+    m_kabe = new TKabe(*this, interaction, this);
+    connect(m_editor, &TSkelton_edit::wallHandOff, m_kabe, &TKabe::storeHandOff);
+    connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
     m_usage = new TUsage(this);
     m_history = new THistory(this);
     m_about = new TAbout(this);
 }
 
 TOpening::~TOpening() = default;
+
+void TOpening::setInteraction(ui::Interaction& interaction) {
+    m_interaction = &interaction;
+    m_editor->setInteraction(interaction);
+    m_kabe->setInteraction(interaction);
+}
 
 bool TOpening::FormCreate() {
     // 1-2: the data tables are allocated zero-filled with the state; defaults.
@@ -205,9 +225,33 @@ bool TOpening::alwaysCopyOnPause() const { return m_pauseWindow->CheckBox1->isCh
 
 void TOpening::copyPictureToClipboard() { copyGraph(); }
 
-void TOpening::setEditorWallButton(bool enabled) { m_state.editorWallButtonEnabled = enabled; }
+void TOpening::setEditorWallButton(bool enabled) {
+    // Every skeleton evaluation passes here first: remember what its record is.
+    m_skeletonContext = currentSkeletonContext();
+    m_editor->Button4->setEnabled(enabled);
+}
 
-void TOpening::showEditor() { m_state.editorRequested = true; }
+void TOpening::showEditor() { m_editor->FormShow(); }
+
+SkeletonContext TOpening::currentSkeletonContext() const {
+    SkeletonContext c;
+    const auto stripped = [](const std::string& unit) {
+        const std::size_t first = unit.find_first_not_of(' ');
+        return first == std::string::npos ? std::string() : unit.substr(first);
+    };
+    c.units = {stripped(m_state.graph.frame.YUnit), stripped(m_state.graph.frame.XUnit)};
+    c.firstQuadrant = firstQuadrant();
+    // The channels the last skeleton was taken from (the last display channel's pass).
+    const int xChannel = std::max(m_state.graph.skeleton.xChannel, 1);
+    const int yChannel = std::max(m_state.graph.skeleton.yChannel, 1);
+    const auto polarity = [this](int channel) { return signBox(channel)->isChecked() ? -1 : 1; };
+    c.source = {m_state.baseName, xChannel, polarity(xChannel), polarity(yChannel)};
+    c.forceUnit = m_state.forceUnit;
+    return c;
+}
+
+std::span<const double> TOpening::recordX() const { return firstRows(m_state.graph.X, m_state.data.RowCount); }
+std::span<const double> TOpening::recordY() const { return firstRows(m_state.graph.Y, m_state.data.RowCount); }
 
 void TOpening::showCharacteristics() {
     m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);

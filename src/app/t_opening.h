@@ -5,6 +5,7 @@
 #include "analysis/elasto_file.h"
 #include "app/channel_box.h"
 #include "app/opening_state.h"
+#include "app/skeleton_source.h"
 #include "data/data_file_format.h"
 #include "data/open_data_file.h"
 #include "plot/graph_command.h"
@@ -28,11 +29,13 @@ class GraphImage;
 class RadioGroup;
 class TCoeff;
 class TForm1;
+class TKabe;
+class TSkelton_edit;
 class TUsage;
 class THistory;
 class TAbout;
 
-class TOpening : public QMainWindow, private plot::GraphHost {
+class TOpening : public QMainWindow, private plot::GraphHost, private SkeletonSource {
     Q_OBJECT
 public:
     explicit TOpening(ui::Interaction& interaction, QWidget* parent = nullptr);
@@ -44,7 +47,8 @@ public:
     /// Opens `path` as the open command does after its dialog (used for a file
     /// named on the command line). False when the file was not read.
     bool openFile(const QString& path);
-    void setInteraction(ui::Interaction& interaction) { m_interaction = &interaction; }
+    /// The interaction of this window and of the windows it opens.
+    void setInteraction(ui::Interaction& interaction);
 
     /// Unchecks and disables the 16 channel boxes, enables boxes 1..n and the
     /// Graph button, and colours the boxes for n channels.
@@ -56,6 +60,8 @@ public:
     const OpeningState& state() const { return m_state; }
     TForm1* pauseWindow() const { return m_pauseWindow; }
     TCoeff* characteristicsWindow() const { return m_coeff; }
+    TSkelton_edit* skeletonEditor() const { return m_editor; }
+    TKabe* wallWindow() const { return m_kabe; }
     /// True once the exit command has ended the program.
     bool hasEnded() const { return m_ended; }
 
@@ -195,6 +201,13 @@ private:
     void showEditor() override;
     void showCharacteristics() override;
 
+    // The skeleton editor's and the wall evaluation's view of this window.
+    analysis::SkeletonCurve& skeletonCurve() override { return m_state.graph.skeleton.curve; }
+    std::span<const double> recordX() const override;
+    std::span<const double> recordY() const override;
+    const SkeletonContext& skeletonContext() const override { return m_skeletonContext; }
+    SkeletonContext currentSkeletonContext() const;
+
     // Secondary windows of later work (t_opening_windows.cpp)
     void showScaleDialog();
     void showTitleDialog();
@@ -233,6 +246,9 @@ private:
 
     TForm1* m_pauseWindow = nullptr;
     TCoeff* m_coeff = nullptr;
+    TSkelton_edit* m_editor = nullptr;
+    TKabe* m_kabe = nullptr;
+    SkeletonContext m_skeletonContext;  // as the last skeleton evaluation ran
     TUsage* m_usage = nullptr;
     THistory* m_history = nullptr;
     TAbout* m_about = nullptr;

@@ -8,6 +8,7 @@
 // its window arrives; its callers already follow the window's protocol.
 #include "app/graph_image.h"
 #include "app/help_windows.h"
+#include "app/t_kabe.h"
 #include "app/t_opening.h"
 
 #include <QClipboard>
@@ -76,8 +77,8 @@ void TOpening::showCorrespondence() {}
 /// Deformation-angle conversion window (modeless).
 void TOpening::showConversion() {}
 /// Wall evaluation window: true while its result file is open.
-bool TOpening::wallResultFileOpen() const { return false; }
+bool TOpening::wallResultFileOpen() const { return m_kabe->model().fileOpen(); }
 /// Wall evaluation window: closes its result file as its close command does.
-void TOpening::closeWallResultFile() {}
+void TOpening::closeWallResultFile() { m_kabe->Button5Click(); }
 
 }  // namespace kvx::app

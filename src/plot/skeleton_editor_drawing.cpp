@@ -159,9 +159,12 @@ void drawEditorEvaluation(Canvas& c, const analysis::EditorView& v, const analys
 void drawEditorTitle(Canvas& c, const std::string& dataFileName, int xChannel, int xSign, int ySign,
                      const std::string& stamp) {
     const char* side = xSign < 1 ? "Minus" : "Plus";
+    const Brush saved = c.brush();
+    c.setBrush({kWhite, false});  // text on white, not on the black marker brush
     c.textOut({100, 10}, text::format("%s   %dch  %s  x: %+d   y: %+d", dataFileName.c_str(), xChannel, side, xSign, ySign));
     c.textOut({100, 10}, dataFileName);
     c.textOut({100, 30}, stamp);
+    c.setBrush(saved);
 }
 
 }  // namespace kvx::plot

@@ -136,6 +136,8 @@ void runSkeletonEvaluation(std::span<const double> x, std::span<const double> y,
                            SkeletonState& state, Canvas& canvas, const FrameMapping& map, ui::Interaction& ia,
                            SkeletonHost& host, analysis::ElastoFile* elasto) {
     state.evaluated = true;
+    state.xChannel = o.xChannel;
+    state.yChannel = o.yChannel;
     state.plus.reset();
     state.minus.reset();
     state.coefficientRows.clear();

@@ -44,6 +44,7 @@ struct SkeletonState {
     analysis::RecordValues record;
     analysis::MeasuredValues measured, approximated;
     std::optional<analysis::ElastoResult> plus, minus;  // sides evaluated by the last run
+    int xChannel = 0, yChannel = 0;  // graph channels the skeleton was taken from
     bool evaluated = false;
 };
 
