@@ -9,6 +9,7 @@
 #include "app/radio_group.h"
 #include "app/t_coeff.h"
 #include "app/t_form1.h"
+#include "app/t_taio.h"
 #include "app/t_kabe.h"
 #include "app/t_skelton_edit.h"
 #include "plot/graph_prompt.h"
@@ -57,6 +58,7 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     connect(m_coeff, &TCoeff::guideLinesChanged, this, &TOpening::Button4Click);
     m_editor = new TSkelton_edit(*this, interaction, this);
     m_kabe = new TKabe(*this, interaction, this);
+    m_taio = new TTaio(interaction, this);
     connect(m_editor, &TSkelton_edit::wallHandOff, m_kabe, &TKabe::storeHandOff);
     connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
     m_usage = new TUsage(this);
@@ -70,6 +72,7 @@ void TOpening::setInteraction(ui::Interaction& interaction) {
     m_interaction = &interaction;
     m_editor->setInteraction(interaction);
     m_kabe->setInteraction(interaction);
+    m_taio->setInteraction(interaction);
 }
 
 bool TOpening::FormCreate() {

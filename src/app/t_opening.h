@@ -28,6 +28,7 @@ namespace kvx::app {
 class GraphImage;
 class RadioGroup;
 class TCoeff;
+class TTaio;
 class TForm1;
 class TKabe;
 class TSkelton_edit;
@@ -62,6 +63,7 @@ public:
     TCoeff* characteristicsWindow() const { return m_coeff; }
     TSkelton_edit* skeletonEditor() const { return m_editor; }
     TKabe* wallWindow() const { return m_kabe; }
+    TTaio* correspondenceWindow() const { return m_taio; }
     /// True once the exit command has ended the program.
     bool hasEnded() const { return m_ended; }
 
@@ -248,6 +250,7 @@ private:
     TCoeff* m_coeff = nullptr;
     TSkelton_edit* m_editor = nullptr;
     TKabe* m_kabe = nullptr;
+    TTaio* m_taio = nullptr;
     SkeletonContext m_skeletonContext;  // as the last skeleton evaluation ran
     TUsage* m_usage = nullptr;
     THistory* m_history = nullptr;

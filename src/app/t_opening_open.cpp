@@ -2,6 +2,7 @@
 #include "app/graph_image.h"
 #include "app/qt_text.h"
 #include "app/t_opening.h"
+#include "app/t_taio.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,13 +41,29 @@ void TOpening::Button2Click() {
 }
 
 bool TOpening::openFile(const QString& path) {
+    // A file of more than 16 channels goes through the correspondence window,
+    // modally; the file button waits until it is closed.
+    const auto chooseCorrespondence = [this](int fileChannels) {
+        BtnTaio->setEnabled(true);
+        Button2->setEnabled(false);
+        auto chosen = m_taio->chooseFor(fileChannels);
+        Button2->setEnabled(true);
+        return chosen;
+    };
+    m_taio->reset();
     // The core reads into a fresh data set and has told the user of any
     // failure; then the previous data set and the whole window stay as they
     // were (the data list button included, which is only touched on success).
     std::optional<data::OpenedFile> opened =
-        data::openDataFile(toPath(path), dataFileFormat(), m_state.forceUnit, *m_interaction);
-    if (!opened) return false;
+        data::openDataFile(toPath(path), dataFileFormat(), m_state.forceUnit, *m_interaction, chooseCorrespondence);
+    if (!opened) {
+        BtnTaio->setEnabled(m_state.FileChannelCount > data::kMaxChannels);
+        return false;
+    }
+    const bool wide = opened->fileChannelCount > data::kMaxChannels;
+    m_taio->setFiles(opened->readFileName, opened->dataFileName);
     applyOpenedFile(std::move(*opened));
+    if (wide) m_taio->show();  // shown again, non-modally, to save the reduced file
     return true;
 }
 
@@ -56,10 +73,6 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     m_state.DataDirectory = opened.dataDirectory;
     m_state.baseName = opened.baseName;
     Label2->setText(QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
-    Label34->setText(QStringLiteral("対応"));
-    QPalette green = Label34->palette();
-    green.setColor(QPalette::WindowText, QColor(0x00, 0x80, 0x00));
-    Label34->setPalette(green);
 
     m_state.FileChannelCount = opened.fileChannelCount;
     m_state.channelNumbers = identityChannelNumbers();
@@ -77,6 +90,13 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     m_state.graph.regionStart = 1;  // DisplayRange
     m_state.graph.regionEnd = m_state.data.RowCount;
     Label5->setText(QString::number(m_state.data.RowCount) + QStringLiteral(" data"));
+    // "対応" in green when the graph shows the file's channels one to one.
+    const bool oneToOne = m_taio->statusAfterRead(m_state.data.channelCount());
+    Label34->setText(oneToOne ? QStringLiteral("対応") : QStringLiteral("非対応"));
+    QPalette palette = Label34->palette();
+    palette.setColor(QPalette::WindowText, oneToOne ? QColor(0x00, 0x80, 0x00) : QColor(Qt::red));
+    Label34->setPalette(palette);
+    if (!oneToOne) BtnTaio->setEnabled(true);
 
     m_state.shownChannelCount = m_state.data.channelCount();
     EnableChannels(m_state.shownChannelCount);

@@ -10,6 +10,7 @@
 #include "app/help_windows.h"
 #include "app/t_kabe.h"
 #include "app/t_opening.h"
+#include "app/t_taio.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -72,8 +73,11 @@ void TOpening::saveGraph() {}
 void TOpening::showLineStyles() {}
 /// Data list window.
 void TOpening::showDataList() {}
-/// Channel correspondence window.
-void TOpening::showCorrespondence() {}
+/// Channel correspondence window, to look at the correspondence or save the reduced file.
+void TOpening::showCorrespondence() {
+    m_taio->show();
+    m_taio->raise();
+}
 /// Deformation-angle conversion window (modeless).
 void TOpening::showConversion() {}
 /// Wall evaluation window: true while its result file is open.

@@ -1,0 +1,159 @@
+// Channel correspondence window.
+#include "app/t_taio.h"
+
+#include "app/qt_text.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace kvx::app {
+
+TTaio::TTaio(ui::Interaction& interaction, QWidget* parent) : QDialog(parent), m_interaction(&interaction) {
+    setObjectName(QStringLiteral("TTaio"));
+    setWindowTitle(QStringLiteral("　チャンネル対応"));
+    setFixedSize(420, 330);
+
+    for (int column = 0; column < 2; ++column) {
+        auto* heading = new QLabel(QStringLiteral("グラフ---計測"), this);
+        heading->setObjectName(column == 0 ? QStringLiteral("Label17") : QStringLiteral("Label20"));
+        heading->setGeometry(20 + 200 * column, 10, 120, 20);
+    }
+    for (int k = 1; k <= 16; ++k) {
+        const int column = (k - 1) / 8, row = (k - 1) % 8;
+        auto* label = new QLabel(k == 9 ? QStringLiteral(" 9 CH") : QStringLiteral("%1 CH").arg(k), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(k));
+        label->setGeometry(20 + 200 * column, 36 + 26 * row, 50, 22);
+        auto* upDown = new QSpinBox(this);
+        upDown->setObjectName(QStringLiteral("UpDown%1").arg(k));
+        upDown->setGeometry(80 + 200 * column, 36 + 26 * row, 70, 22);
+        upDown->setRange(1, 16);
+        upDown->setValue(k);
+        m_labels[static_cast<std::size_t>(k - 1)] = label;
+        m_upDowns[static_cast<std::size_t>(k - 1)] = upDown;
+        connect(upDown, &QSpinBox::valueChanged, this, [this, k] { UpDownClick(k); });
+    }
+    Label18 = new QLabel(this);
+    Label18->setObjectName(QStringLiteral("Label18"));
+    Label18->setGeometry(20, 250, 380, 20);
+    Label19 = new QLabel(this);
+    Label19->setObjectName(QStringLiteral("Label19"));
+    Label19->setGeometry(20, 272, 380, 20);
+
+    const auto button = [this](const char* name, const QString& text, const QString& hint, int x) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(hint);
+        b->setGeometry(x, 296, 92, 28);
+        return b;
+    };
+    Button1 = button("Button1", QStringLiteral("決定"), QStringLiteral("設定した対応ﾁｬﾝﾈﾙﾃﾞｰﾀを読み込む"), 12);
+    Button2 = button("Button2", QStringLiteral("閉じる"), QString(), 112);
+    Button3 = button("Button3", QStringLiteral("リセット"), QStringLiteral("初期対応に戻す"), 212);
+    Button4 = button("Button4", QStringLiteral("ファイル保存"), QStringLiteral("対応ﾃﾞｰﾀを標準ﾌｧｲﾙ形式で保存"), 312);
+    Button2->setEnabled(false);
+    connect(Button1, &QPushButton::clicked, this, &TTaio::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button3, &QPushButton::clicked, this, &TTaio::reset);
+    connect(Button4, &QPushButton::clicked, this, &TTaio::Button4Click);
+}
+
+void TTaio::reset() {
+    const int files = m_correspondence.fileChannelCount;
+    m_correspondence = data::Correspondence::identity(files);
+    for (int k = 1; k <= 16; ++k) {
+        m_upDowns[static_cast<std::size_t>(k - 1)]->setEnabled(true);
+        m_labels[static_cast<std::size_t>(k - 1)]->setEnabled(true);
+    }
+    showCorrespondence();
+}
+
+void TTaio::showCorrespondence() {
+    for (int k = 1; k <= 16; ++k) {
+        QSpinBox* box = m_upDowns[static_cast<std::size_t>(k - 1)];
+        const QSignalBlocker quiet(box);  // setting the rows is no renumbering
+        box->setValue(m_correspondence.entries[static_cast<std::size_t>(k - 1)]);
+    }
+}
+
+void TTaio::setStatus(const QString& text, const QColor& color) {
+    Label19->setText(text);
+    QPalette p = Label19->palette();
+    p.setColor(QPalette::WindowText, color);
+    Label19->setPalette(p);
+}
+
+std::optional<data::Correspondence> TTaio::chooseFor(int fileChannels) {
+    if (isVisible()) hide();
+    m_correspondence = data::Correspondence::identity(fileChannels);
+    for (QSpinBox* box : m_upDowns) {
+        const QSignalBlocker quiet(box);
+        box->setMaximum(fileChannels);
+    }
+    reset();
+    Button4->setEnabled(false);
+    Label18->setText(QStringLiteral("計測データチャンネル総数 %1").arg(fileChannels));
+    setStatus(QStringLiteral("チャンネルの対応を指定してください"), Qt::red);
+    Button1->setEnabled(true);
+    Button3->setEnabled(true);
+    m_confirmed = false;
+    exec();
+    if (!m_confirmed) return std::nullopt;
+    return m_correspondence;
+}
+
+void TTaio::UpDownClick(int k) {
+    m_correspondence.renumber(k, m_upDowns[static_cast<std::size_t>(k - 1)]->value());
+    showCorrespondence();
+    for (int g = 1; g <= 16; ++g) {
+        m_upDowns[static_cast<std::size_t>(g - 1)]->setEnabled(true);
+        m_labels[static_cast<std::size_t>(g - 1)]->setEnabled(true);
+    }
+}
+
+void TTaio::Button1Click() {
+    for (int k = 1; k <= 16; ++k)
+        m_correspondence.entries[static_cast<std::size_t>(k - 1)] = m_upDowns[static_cast<std::size_t>(k - 1)]->value();
+    Button2->setEnabled(true);
+    Button4->setEnabled(true);
+    Button1->setEnabled(false);
+    Button3->setEnabled(false);
+    setStatus(QStringLiteral("設定されているチャンネル対応  %1").arg(m_correspondence.channelsInUse()), Qt::blue);
+    m_confirmed = true;
+    accept();
+}
+
+void TTaio::Button4Click() {
+    ui::FileDialogRequest request;
+    request.title = "対応データの保存";
+    request.filter = "CSV形式ﾌｧｲﾙ(*.csv)|*.csv|すべて(*.*)|*.*";
+    request.defaultExtension = "csv";
+    request.initialPath = m_dataFileName;
+    const auto target = m_interaction->chooseSaveFile(request);
+    if (target) data::saveReducedFile(m_reducedFile, *target, m_dataFileName, *m_interaction);
+}
+
+void TTaio::setFiles(const std::string& reducedFile, const std::string& dataFileName) {
+    m_reducedFile = reducedFile;
+    m_dataFileName = dataFileName;
+}
+
+bool TTaio::statusAfterRead(int channels) {
+    if (m_correspondence.isIdentity(channels)) {
+        if (isVisible()) hide();
+        return true;
+    }
+    for (int k = 1; k <= 16; ++k) {
+        m_upDowns[static_cast<std::size_t>(k - 1)]->setEnabled(k <= channels);
+        m_labels[static_cast<std::size_t>(k - 1)]->setEnabled(k <= channels);
+    }
+    showCorrespondence();
+    setStatus(QStringLiteral("設定されているチャンネル対応 %1").arg(channels), Qt::blue);
+    Button1->setEnabled(false);
+    Button3->setEnabled(false);
+    Button2->setEnabled(true);
+    return false;
+}
+
+}  // namespace kvx::app

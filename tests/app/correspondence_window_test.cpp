@@ -1,0 +1,101 @@
+// Logger files and wide files through the open command: the conversion, the
+// modal correspondence window, the status after the read.
+#include "app/t_taio.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+QByteArray wideFile(int channels) {
+    QByteArray s;
+    const auto line = [&](auto field) {
+        for (int c = 1; c <= channels; ++c) s += (c > 1 ? "," : "") + field(c);
+        s += "\n";
+    };
+    line([](int c) { return QByteArray::number(c); });
+    line([](int c) { return "P" + QByteArray::number(c); });
+    line([](int) { return QByteArray(); });
+    line([](int c) { return QByteArray(c == 1 ? "kN" : "mm"); });
+    for (int r = 1; r <= 3; ++r) line([&](int c) { return QByteArray::number(c * 10 + r); });
+    return s;
+}
+
+}  // namespace
+
+class CorrespondenceWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wideFileOpensThroughTheWindow() {
+        kvx::test::WindowFixture f;
+        const QString path = f.write(QStringLiteral("wide.csv"), wideFile(20));
+        kvx::app::TTaio* taio = f.window->correspondenceWindow();
+        QTimer::singleShot(0, taio, [&] {
+            QCOMPARE(taio->Label18->text(), QStringLiteral("計測データチャンネル総数 20"));
+            QCOMPARE(taio->Label19->text(), QStringLiteral("チャンネルの対応を指定してください"));
+            QVERIFY(!f.find<QPushButton>("Button2")->isEnabled());  // the main window's file button waits
+            taio->upDown(3)->setValue(19);  // 3 -> 19, 4 -> 20, the rest held at 20
+            QCOMPARE(taio->upDown(4)->value(), 20);
+            QCOMPARE(taio->upDown(16)->value(), 20);
+            taio->Button1->click();
+        });
+        QVERIFY(f.window->openFile(path));
+        const auto& state = f.window->state();
+        QCOMPARE(state.data.channelCount(), 4);
+        QCOMPARE(state.data.header.channelNumbers[2], 19);
+        QCOMPARE(state.FileChannelCount, 20);
+        QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("非対応"));
+        QVERIFY(f.find<QPushButton>("BtnTaio")->isEnabled());
+        QVERIFY(f.find<QPushButton>("Button2")->isEnabled());
+        QVERIFY(taio->isVisible());  // shown again for saving the reduced file
+        QVERIFY(taio->Button4->isEnabled());
+        QVERIFY(!taio->upDown(5)->isEnabled());
+        QFile reduced(f.dir() + QStringLiteral("/_tempfile.csv"));
+        QVERIFY(reduced.open(QIODevice::ReadOnly));
+        QCOMPARE(reduced.readLine(), QByteArray("1,2,19,20\n"));
+    }
+
+    void closingTheWindowKeepsThePreviousData() {
+        kvx::test::WindowFixture f;
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("small.csv"), kvx::test::threeChannelFile())));
+        const QString caption = f.window->windowTitle();
+        kvx::app::TTaio* taio = f.window->correspondenceWindow();
+        QTimer::singleShot(0, taio, [&] { taio->reject(); });
+        QVERIFY(!f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(18))));
+        QCOMPARE(f.window->state().data.RowCount, 50);
+        QCOMPARE(f.window->windowTitle(), caption);
+        QVERIFY(!f.find<QPushButton>("BtnTaio")->isEnabled());
+    }
+
+    void identityOfAWideFileShowsOneToOne() {
+        kvx::test::WindowFixture f;
+        kvx::app::TTaio* taio = f.window->correspondenceWindow();
+        QTimer::singleShot(0, taio, [&] { taio->Button1->click(); });
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(17))));
+        QCOMPARE(f.window->state().data.channelCount(), 16);
+        QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("対応"));
+        QVERIFY(f.find<QPushButton>("BtnTaio")->isEnabled());  // a wide file is in use
+    }
+
+    void loggerTextFileShowsTheChosenPath() {
+        kvx::test::WindowFixture f;
+        f.action("txt1")->trigger();
+        const QString path = f.write(QStringLiteral("run.txt"),
+                                     "TDS DATA\nNo,DATE,Load,Disp\nNo,DATE,kN,mm\n1, 2007/05/21 10:00:00,1.5,2\n"
+                                     "2, 2007/05/21 10:00:01,2.5,3\n");
+        QVERIFY(f.window->openFile(path));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("KVX Graph Plot  ") + path);
+        QVERIFY(f.window->state().DataFileName.ends_with("/_tmp.csv"));
+        QCOMPARE(f.window->state().data.RowCount, 2);
+        // A standard file while the logger format is chosen is refused.
+        f.takeShown();
+        QVERIFY(!f.window->openFile(f.write(QStringLiteral("std.csv"), kvx::test::threeChannelFile())));
+        QCOMPARE(f.takeShown(), std::vector<std::string>{"東京測器txt形式のデータファイルではありません"});
+    }
+};
+
+KVX_REGISTER_TEST(CorrespondenceWindowTest);
+#include "correspondence_window_test.moc"
