@@ -131,3 +131,25 @@ TEST(SokkiImport, UnwritableTemporaryFileIsTold) {
     ASSERT_FALSE(ia.shown.empty());
     EXPECT_EQ(ia.shown.back().caption, "ファイル出力エラー");
 }
+
+TEST(SokkiImport, OverLongAndShortRowsFailTheReadWithTheirLine) {
+    struct Case {
+        const char* name;
+        std::string data;
+        const char* message;
+    };
+    const Case cases[] = {
+        // A 3,000-byte row continues as the next line: its rest is not a data row.
+        {"over-long row", "1, 2007/05/21 10:00:00," + std::string(2990, '1') + ",2,3\n", "データエラー 第 5 行"},
+        {"fewer columns than the header", "1, 2007/05/21 10:00:00,1,2\n", "データエラー 第 5 行"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ScriptedInteraction ia;
+        const std::string path = dir.write("run.txt", "title\nNo,DATE,A,B,C\nNo,DATE,kN,mm,mm\n" + c.data);
+        EXPECT_FALSE(openDataFile(path, DataFileFormat::SokkiTxt, ForceUnit::kN, ia).has_value());
+        ASSERT_FALSE(ia.shown.empty());
+        EXPECT_EQ(ia.shown.back().text, c.message);
+    }
+}
