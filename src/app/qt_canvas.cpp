@@ -41,9 +41,9 @@ QString textOf(std::string_view text, plot::TextEncoding encoding) {
     return encoding == plot::TextEncoding::Cp932 ? fromCp932(text) : fromUtf8(text);
 }
 
-// Windows' MulDiv(size, 96, 72): the em height of a point size on a 96 dpi screen.
-int pointsToPixels(int points) {
-    return static_cast<int>(std::lround(static_cast<double>(points) * 96.0 / 72.0));
+// Windows' MulDiv(size, dpi, 72): the em height of a point size (96 dpi on screen).
+int pointsToPixels(int points, int dpi) {
+    return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ QString fontFamilyFor(const std::string& face) {
     return fromUtf8(face);
 }
 
-QFont qtFontFor(const plot::Font& font) {
+QFont qtFontFor(const plot::Font& font, int dpi) {
     QFont f(fontFamilyFor(font.face));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -77,7 +77,7 @@ QFont qtFontFor(const plot::Font& font) {
         const double em = cell > 0 ? font.size * 100.0 / cell : font.size;
         f.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
     } else {
-        f.setPixelSize(std::max(1, pointsToPixels(font.size)));
+        f.setPixelSize(std::max(1, pointsToPixels(font.size, dpi)));
     }
     if (font.cellWidth > 0) {
         const int natural = QFontMetrics(f).averageCharWidth();
@@ -92,6 +92,11 @@ QtCanvas::QtCanvas(int width, int height)
 }
 
 QtCanvas::QtCanvas(QPaintDevice& device) : m_device(&device), m_qfont(qtFontFor(m_font)) {}
+
+void QtCanvas::setDpi(int dpi) {
+    m_dpi = dpi;
+    m_qfont = qtFontFor(m_font, m_dpi);
+}
 
 QtCanvas::~QtCanvas() { finish(); }
 
@@ -118,7 +123,7 @@ QPainter& QtCanvas::painter() {
 void QtCanvas::setFont(const plot::Font& font) {
     if (font == m_font) return;
     m_font = font;
-    m_qfont = qtFontFor(font);
+    m_qfont = qtFontFor(font, m_dpi);
 }
 
 void QtCanvas::setPen(const plot::Pen& pen) {

@@ -24,7 +24,7 @@ QString fontFamilyFor(const std::string& face);
 /// A QFont that renders like the GDI font the graph asks for: point sizes at
 /// 96 dpi (pixel em height = round(size * 96 / 72)), pixel sizes as cell heights,
 /// no antialiasing. Rotation (escapement) is applied when drawing, not here.
-QFont qtFontFor(const plot::Font& font);
+QFont qtFontFor(const plot::Font& font, int dpi = 96);
 
 class QtCanvas : public plot::Canvas {
 public:
@@ -42,6 +42,10 @@ public:
     const QImage& image();
     /// Ends the painter opened by the last drawing calls; the next call opens it again.
     void finish();
+    /// Opens the painter now; false when the device cannot be painted on.
+    bool begin() { return painter().isActive(); }
+    /// Resolution point sizes are converted at: 96 on screen, the printer's on paper.
+    void setDpi(int dpi);
 
     void setPen(const plot::Pen& pen) override;
     plot::Pen pen() const override { return m_pen; }
@@ -75,6 +79,7 @@ private:
     plot::Brush m_brush;
     plot::Font m_font;
     QFont m_qfont;
+    int m_dpi = 96;
     plot::Pixel m_position;
 };
 

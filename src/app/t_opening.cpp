@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 
 #include <algorithm>
@@ -59,6 +61,10 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     m_editor = new TSkelton_edit(*this, interaction, this);
     m_kabe = new TKabe(*this, interaction, this);
     m_taio = new TTaio(interaction, this);
+    m_printDialog = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
     connect(m_editor, &TSkelton_edit::wallHandOff, m_kabe, &TKabe::storeHandOff);
     connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
     m_usage = new TUsage(this);

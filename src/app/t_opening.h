@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -21,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QPrinter;
 class QTableWidget;
 
 namespace kvx::app {
@@ -50,6 +52,9 @@ public:
     bool openFile(const QString& path);
     /// The interaction of this window and of the windows it opens.
     void setInteraction(ui::Interaction& interaction);
+    /// The print dialog: true to print on the printer as set up. Tests put a
+    /// PDF file behind it instead of the platform's dialog.
+    void setPrintDialog(std::function<bool(QPrinter&)> dialog) { m_printDialog = std::move(dialog); }
 
     /// Unchecks and disables the 16 channel boxes, enables boxes 1..n and the
     /// Graph button, and colours the boxes for n channels.
@@ -251,6 +256,7 @@ private:
     TSkelton_edit* m_editor = nullptr;
     TKabe* m_kabe = nullptr;
     TTaio* m_taio = nullptr;
+    std::function<bool(QPrinter&)> m_printDialog;
     SkeletonContext m_skeletonContext;  // as the last skeleton evaluation ran
     TUsage* m_usage = nullptr;
     THistory* m_history = nullptr;

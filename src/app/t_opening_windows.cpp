@@ -8,12 +8,21 @@
 // its window arrives; its callers already follow the window's protocol.
 #include "app/graph_image.h"
 #include "app/help_windows.h"
+#include "app/qt_image.h"
+#include "app/qt_print.h"
+#include "output/bmp_writer.h"
+#include "output/png_writer.h"
+#include "output/print_page.h"
 #include "app/t_kabe.h"
 #include "app/t_opening.h"
 #include "app/t_taio.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <filesystem>
 
 namespace kvx::app {
 namespace {
@@ -65,10 +74,41 @@ void TOpening::selectFirstTitleItem() {}
 void TOpening::exchangeAxisTitles() {}
 /// Data range dialog: sets the region rows and, when valid, the region display mode.
 void TOpening::showDataRangeDialog() {}
-/// Print command at m_state.PrinterDpi.
-void TOpening::printGraph() {}
+/// Print command at the declared printer resolution: the graph drawn again on the page.
+void TOpening::printGraph() {
+    const plot::GraphOptions options = currentOptions();
+    if (const auto refusal = output::refuseBeforeDialog(options)) {
+        m_interaction->message(refusal->message, refusal->caption, ui::Icon::None);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(m_state.PrinterDpi);
+    printer.setDocName(QStringLiteral("Kurvadex"));
+    if (!m_printDialog(printer)) return;
+    if (const auto refusal = output::refuseBeforeJob(m_state.data, options)) {
+        m_interaction->message(refusal->message, refusal->caption, ui::Icon::None);
+        return;
+    }
+    if (!printPage(printer, m_state.PrinterDpi, m_state.data, options, m_state.graph.lastFirst, m_state.graph.lastLast,
+                   *m_interaction))
+        m_interaction->message("印刷を開始できませんでした", "印刷エラー", ui::Icon::Warning);
+}
 /// Image save with m_saveFilter and the chosen PNG/BMP format.
-void TOpening::saveGraph() {}
+void TOpening::saveGraph() {
+    ui::FileDialogRequest request;
+    request.title = "グラフの保存";
+    request.filter = m_saveFilter;
+    request.initialPath = m_state.DataDirectory;
+    const auto chosen = m_interaction->chooseSaveFile(request);
+    if (!chosen) return;
+    const bool png = GIF1->isChecked();
+    // Only a name without any extension gets one; "graph." keeps its dot.
+    std::string path = *chosen;
+    if (!std::filesystem::path(path).has_extension()) path += png ? ".png" : ".bmp";
+    const output::RgbImage picture = toRgbImage(Image1->image());
+    if (!(png ? output::writePng(path, picture) : output::writeBmp(path, picture)))
+        m_interaction->message("画像ファイルを書き込めませんでした\n" + path, "ファイル出力エラー", ui::Icon::Warning);
+}
 /// Line style window (modeless).
 void TOpening::showLineStyles() {}
 /// Data list window.

@@ -55,7 +55,9 @@ const char* usageText() {
            "  --marks                  マーク\n"
            "  --minmax 1..4            最大値/最小値の表示位置 (0 で表示しない)。既定は 4\n"
            "  --no-legend              凡例を描かない\n"
-           "  --image FILE.png         グラフを PNG ファイルに描く\n"
+           "  --image FILE.png         グラフを PNG ファイル (拡張子 .bmp なら BMP) に書く\n"
+           "  --pdf FILE               印刷するグラフを 1 ページの PDF に書く\n"
+           "  --dpi N                  プリンタ DPI (360, 400, 600)。既定は 600\n"
            "ループと結果ファイル:\n"
            "  --loops zero|extrema     ループ表示 (ゼロレベル通過 / 極値で判定)。一時停止せずに全ループを表示\n"
            "  --files                  結果ファイル (LOOP.CSV など) を書く\n"
@@ -194,6 +196,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             const std::string* v = needValue();
             if (!v || v->empty()) return fail("--out には結果ファイルを書くフォルダを指定してください");
             o.outDirectory = *v;
+        } else if (a == "--pdf") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail("--pdf には PDF ファイル名を指定してください");
+            o.pdf = *v;
+        } else if (a == "--dpi") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || (*n != 360 && *n != 400 && *n != 600)) return fail("--dpi には 360, 400, 600 のいずれかを指定してください");
+            o.dpi = *n;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a.starts_with("--")) {

@@ -35,7 +35,9 @@ struct BatchOptions {
     bool marks = false;                  // --marks
     int minMax = 4;                      // --minmax 1..4 (0: no labels)
     bool legend = true;                  // --no-legend
-    std::string image;                   // --image FILE.png
+    std::string image;                   // --image FILE.png (FILE.bmp: a bitmap)
+    std::string pdf;                     // --pdf FILE: the printed page as a PDF
+    int dpi = 600;                       // --dpi 360|400|600: the declared printer resolution
 
     // Loops and result files.
     std::optional<plot::LoopJudgment> loops;  // --loops zero|extrema: loop mode, every loop in turn

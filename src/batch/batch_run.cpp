@@ -4,6 +4,7 @@
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
 #include "analysis/elasto_file.h"
+#include "output/print_page.h"
 #include "analysis/skeleton_editor.h"
 #include "analysis/wall_evaluation.h"
 #include "plot/graph_command.h"
@@ -322,7 +323,7 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
     return o;
 }
 
-RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas) {
+RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas, PageSink* pages) {
     // A wide file: the correspondence from --map (one number: the rest follow on), else the identity.
     const auto chooser = [&](int fileChannels) -> std::optional<data::Correspondence> {
         for (int e : options.map)
@@ -381,6 +382,16 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
     // Loop mode without a single loop draws nothing, and that is a result too.
     if (!graph.drewSomething && !options.loops) return {1, {}};
+    if (!options.pdf.empty()) {
+        if (const auto refusal = output::refuseBeforeJob(d, graphOptions)) {
+            ia.message(refusal->message, refusal->caption, ui::Icon::None);
+            return {1, {}};
+        }
+        if (!pages || !pages->print(d, graphOptions, graph.lastFirst, graph.lastLast)) {
+            ia.message("PDF ファイルを書き込めませんでした\n" + options.pdf, "印刷エラー", ui::Icon::Warning);
+            return {1, {}};
+        }
+    }
     if (!options.wallLength) return {0, options.json ? dataSetJson(*opened, graph, nullptr) : summary(*opened)};
 
     // The wall: the editor's evaluation of the unedited skeleton, then TKabe's copy.

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "batch/batch_options.h"
+#include "data/measurement_data.h"
 #include "plot/canvas.h"
+#include "plot/graph_command.h"
 #include "ui/interaction.h"
 
 #include <string>
@@ -14,9 +16,17 @@ struct RunResult {
     std::string output;  // for stdout (JSON or a short summary), UTF-8
 };
 
+/// Where the printed page goes (a PDF writer in the command; nothing in tests).
+class PageSink {
+public:
+    virtual ~PageSink() = default;
+    /// Prints the graph as the print command would. False when it could not be written.
+    virtual bool print(const data::MeasurementData& data, const plot::GraphOptions& options, int firstRow, int lastRow) = 0;
+};
+
 /// Reads the data file and runs the Graph command on `canvas` as the main
-/// window would with the same options.
-RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas);
+/// window would with the same options; with --pdf prints the page to `pages`.
+RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas, PageSink* pages = nullptr);
 
 /// The Graph command's options for a data set of `channelCount` channels.
 plot::GraphOptions graphOptionsFor(const BatchOptions& options, int channelCount, const std::string& baseName);

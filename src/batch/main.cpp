@@ -1,12 +1,19 @@
 // kurvadex-batch: the program's evaluations from a shell, without windows.
 #include "app/qt_canvas.h"
+#include "app/qt_image.h"
+#include "app/qt_print.h"
+#include "output/bmp_writer.h"
+#include "output/png_writer.h"
 #include "batch/batch_interaction.h"
 #include "batch/batch_options.h"
 #include "batch/batch_run.h"
 #include "plot/null_canvas.h"
 
 #include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
 
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +26,32 @@ namespace {
 std::unique_ptr<QGuiApplication> guiForPictures(int& argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The print command's page, written to a one-page PDF at the declared resolution.
+class PdfPages : public kvx::batch::PageSink {
+public:
+    PdfPages(std::string path, int dpi, kvx::ui::Interaction& ia) : m_path(std::move(path)), m_dpi(dpi), m_ia(ia) {}
+    bool print(const kvx::data::MeasurementData& data, const kvx::plot::GraphOptions& options, int first,
+               int last) override {
+        QPdfWriter pdf(QString::fromLocal8Bit(m_path.c_str()));
+        pdf.setResolution(m_dpi);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setTitle(QStringLiteral("Kurvadex"));
+        return kvx::app::printPage(pdf, m_dpi, data, options, first, last, m_ia);
+    }
+
+private:
+    std::string m_path;
+    int m_dpi;
+    kvx::ui::Interaction& m_ia;
+};
+
+bool endsWithBmp(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".bmp";
 }
 
 }  // namespace
@@ -36,7 +69,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::unique_ptr<QGuiApplication> gui;
-    if (!options.image.empty()) gui = guiForPictures(argc, argv);
+    if (!options.image.empty() || !options.pdf.empty()) gui = guiForPictures(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // after Qt, which sets the user's locale
 
     kvx::batch::BatchInteraction ia(options.continueWithoutForce);
@@ -44,10 +77,14 @@ int main(int argc, char** argv) {
     if (gui) canvas = std::make_unique<kvx::app::QtCanvas>();
     else canvas = std::make_unique<kvx::plot::NullCanvas>();
 
-    const auto result = kvx::batch::runBatch(options, ia, *canvas);
-    if (result.exitCode == 0 && gui) {
+    PdfPages pages(options.pdf, options.dpi, ia);
+    const auto result = kvx::batch::runBatch(options, ia, *canvas, &pages);
+    if (result.exitCode == 0 && !options.image.empty()) {
         auto& qt = static_cast<kvx::app::QtCanvas&>(*canvas);
-        if (!qt.image().save(QString::fromLocal8Bit(options.image.c_str()), "PNG")) {
+        const kvx::output::RgbImage picture = kvx::app::toRgbImage(qt.image());
+        const bool ok = endsWithBmp(options.image) ? kvx::output::writeBmp(options.image, picture)
+                                                   : kvx::output::writePng(options.image, picture);
+        if (!ok) {
             ia.message("画像ファイルを作成できませんでした\n" + options.image, "ファイル出力エラー", kvx::ui::Icon::Warning);
             return 1;
         }

@@ -205,6 +205,12 @@ std::string formatValue(const std::string& format, double value) {
 void PrepareFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels,
                   int first, int last, const FrameOptions& o, FramePlacement place, Canvas& canvas,
                   ui::Interaction& ia) {
+    computeFrame(frame, data, displayChannels, first, last, o, ia);
+    DrawFrame(frame, o, place, canvas);
+}
+
+void computeFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels, int first,
+                  int last, const FrameOptions& o, ui::Interaction& ia) {
     const auto step = [&](int channel) {
         return ChannelStep(data, first, last, channel - 1, o.fullScale, o.originCentred, ia);
     };
@@ -235,7 +241,6 @@ void PrepareFrame(GraphFrame& frame, const data::MeasurementData& data, std::spa
     if (o.fullScale) frame.XUnit = frame.YUnit = "%max";
     frame.XFormat = TickLabelFormat(frame.XStep);
     frame.YFormat = TickLabelFormat(frame.YStep);
-    DrawFrame(frame, o, place, canvas);
 }
 
 void DrawFrame(const GraphFrame& f, const FrameOptions& o, FramePlacement place, Canvas& canvas) {

@@ -102,7 +102,11 @@ struct FrameOptions {
 };
 
 /// Fills `frame` for the display channels (1-based, ascending) over rows
-/// first ... last (1-based), then draws it.
+/// first ... last (1-based): steps, starts, titles, units, label formats.
+void computeFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels, int first,
+                  int last, const FrameOptions& options, ui::Interaction& ia);
+
+/// computeFrame, then DrawFrame.
 void PrepareFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels,
                   int first, int last, const FrameOptions& options, FramePlacement place, Canvas& canvas,
                   ui::Interaction& ia);

@@ -58,6 +58,8 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--wall", "-1.82", "f.csv"},
         {"--wall", "1.82", "--reference", "45", "f.csv"},
         {"--wall-file", "w.txt", "f.csv"},
+        {"--dpi", "300", "f.csv"},
+        {"--pdf"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
