@@ -1,7 +1,7 @@
 // ELASTO.CSV lifetime.
 #include "analysis/elasto_file.h"
 
-#include <cstring>
+#include "text/replacing_file.h"
 
 namespace kvx::analysis {
 
@@ -14,13 +14,10 @@ const char* const kElastoHeader =
 bool ElastoFile::open(const std::string& directory) {
     close();
     m_path = directory + "ELASTO.CSV";
-    m_file = std::fopen(m_path.c_str(), "wb");
-    if (!m_file) return false;
-    if (!append(kElastoHeader)) {
-        close();
-        return false;
-    }
-    return true;
+    // The emptied file with its header replaces the old one in one step; rows are then appended.
+    if (!text::replaceFile(m_path, kElastoHeader)) return false;
+    m_file = std::fopen(m_path.c_str(), "ab");
+    return m_file != nullptr;
 }
 
 bool ElastoFile::append(const std::string& line) {

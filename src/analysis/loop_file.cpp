@@ -28,27 +28,22 @@ std::string LoopFile::line(const LoopValues& v) {
 }
 
 bool LoopFile::open(const std::string& directory) {
-    close();
+    m_file.abandon();
     m_path = directory + "LOOP.CSV";
-    m_file = std::fopen(m_path.c_str(), "wb");
-    if (!m_file) return false;
-    m_ok = true;
-    const std::string h = header();
-    m_ok = std::fwrite(h.data(), 1, h.size(), m_file) == h.size();
+    if (!m_file.open(m_path)) return false;
+    m_ok = m_file.write(header());
     return m_ok;
 }
 
 bool LoopFile::write(const LoopValues& v) {
-    if (!m_file || !v.K) return m_ok;
-    const std::string l = line(v);
-    m_ok = m_ok && std::fwrite(l.data(), 1, l.size(), m_file) == l.size();
+    if (!m_file.isOpen() || !v.K) return m_ok;
+    m_ok = m_file.write(line(v)) && m_ok;
     return m_ok;
 }
 
 bool LoopFile::close() {
-    if (!m_file) return m_ok;
-    m_ok = (std::fclose(m_file) == 0) && m_ok;
-    m_file = nullptr;
+    if (!m_file.isOpen()) return m_ok;
+    m_ok = m_file.commit() && m_ok;
     return m_ok;
 }
 

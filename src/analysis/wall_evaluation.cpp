@@ -3,6 +3,7 @@
 
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -277,15 +278,11 @@ std::string WallEvaluation::rowText() const {
 
 bool WallEvaluation::openResultFile(const std::string& path) {
     closeResultFile();
-    m_file = std::fopen(path.c_str(), "wb");
-    if (!m_file) return false;
-    const std::string h = headerText();
-    if (std::fwrite(h.data(), 1, h.size(), m_file) != h.size() || std::fflush(m_file) != 0) {
-        closeResultFile();
-        return false;
-    }
-    m_canWrite = true;
-    return true;
+    // A new file with its header replaces the old one only when complete; rows are appended.
+    if (!text::replaceFile(path, headerText())) return false;
+    m_file = std::fopen(path.c_str(), "ab");
+    m_canWrite = m_file != nullptr;
+    return m_file != nullptr;
 }
 
 bool WallEvaluation::appendToResultFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include "text/fields.h"
 #include "text/line_reader.h"
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,10 +62,7 @@ bool buildReducedFile(const std::string& dataFileName, const std::string& reduce
         }
         out += '\n';
     }
-    std::FILE* f = std::fopen(reducedPath.c_str(), "wb");
-    const bool ok = f && std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    if (f) std::fclose(f);
-    if (!ok) {
+    if (!text::replaceFile(reducedPath, out)) {
         ia.message("一時ファイルを作成できません（書き込みできないフォルダです）\n" + reducedPath, "ファイル出力エラー",
                    ui::Icon::Warning);
         return false;
@@ -81,8 +79,14 @@ bool saveReducedFile(const std::string& reducedPath, std::string target, const s
         return false;
     }
     target = withCsvExtension(target);
-    std::filesystem::copy_file(reducedPath, target, std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) {
+    std::FILE* in = std::fopen(reducedPath.c_str(), "rb");
+    std::string content;
+    if (in) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) content.append(buffer, n);
+        std::fclose(in);
+    }
+    if (!in || !text::replaceFile(target, content)) {
         ia.message("ファイルを保存できませんでした\n" + target, "ファイル出力エラー", ui::Icon::Warning);
         return false;
     }

@@ -5,35 +5,23 @@
 #include "text/fields.h"
 #include "text/line_reader.h"
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <cstdio>
 
 namespace kvx::data {
 namespace {
 
+// The converted file replaces the previous _tmp.csv only when complete.
 class TempWriter {
 public:
-    explicit TempWriter(const std::string& path) : m_path(path), m_file(std::fopen(path.c_str(), "wb")) {}
-    ~TempWriter() {
-        if (m_file) std::fclose(m_file);
-    }
-    TempWriter(const TempWriter&) = delete;
-    TempWriter& operator=(const TempWriter&) = delete;
-    bool ok() const { return m_file != nullptr && m_ok; }
-    void write(const std::string& s) {
-        if (m_file) m_ok = m_ok && std::fwrite(s.data(), 1, s.size(), m_file) == s.size();
-    }
-    bool close() {
-        if (!m_file) return false;
-        m_ok = (std::fclose(m_file) == 0) && m_ok;
-        m_file = nullptr;
-        return m_ok;
-    }
+    explicit TempWriter(const std::string& path) : m_file(path) {}
+    bool ok() const { return m_file.ok(); }
+    void write(const std::string& s) { m_file.write(s); }
+    bool close() { return m_file.commit(); }
 
 private:
-    std::string m_path;
-    std::FILE* m_file;
-    bool m_ok = true;
+    text::ReplacingFile m_file;
 };
 
 void tellCannotOpen(ui::Interaction& ia, const std::string& path) {

@@ -3,6 +3,7 @@
 #include "data/standard_csv_writer.h"
 
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -11,13 +12,7 @@
 namespace kvx::data {
 namespace {
 
-bool writeFile(const std::string& path, const std::string& content) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool wrote = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    const bool closed = std::fclose(f) == 0;
-    return wrote && closed;
-}
+bool writeFile(const std::string& path, const std::string& content) { return text::replaceFile(path, content); }
 
 template <typename Field>
 void appendLine(std::string& out, int count, Field field) {

@@ -1,7 +1,9 @@
 // BMP writer: BITMAPFILEHEADER + BITMAPINFOHEADER, rows bottom-up, padded to 4 bytes.
 #include "output/bmp_writer.h"
 
-#include <cstdio>
+#include "text/replacing_file.h"
+
+#include <string_view>
 #include <vector>
 
 namespace kvx::output {
@@ -47,10 +49,7 @@ bool writeBmp(const std::string& path, const RgbImage& image, int bitsPerPixel) 
         }
         for (std::uint32_t pad = w * bytesPerPixel; pad < stride; ++pad) b.push_back(0);
     }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool wrote = std::fwrite(b.data(), 1, b.size(), f) == b.size();
-    return (std::fclose(f) == 0) && wrote;
+    return text::replaceFile(path, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
 }
 
 }  // namespace kvx::output

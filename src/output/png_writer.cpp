@@ -1,6 +1,8 @@
 // libpng writer with the chunk, filter and compression choices of the graph files.
 #include "output/png_writer.h"
 
+#include "text/replacing_file.h"
+
 #include <png.h>
 
 #include <cstdio>
@@ -10,12 +12,11 @@ namespace kvx::output {
 namespace {
 
 struct PngFile {
-    std::FILE* file = nullptr;
+    text::ReplacingFile file;  // the picture replaces an older file only when complete
     png_structp png = nullptr;
     png_infop info = nullptr;
     ~PngFile() {
         if (png) png_destroy_write_struct(&png, info ? &info : nullptr);
-        if (file) std::fclose(file);
     }
 };
 
@@ -48,8 +49,7 @@ bool writePng(const std::string& path, const RgbImage& image, int displayDepth) 
     if (indexed && !buildPalette(image, depth, palette, indices)) return false;
 
     PngFile f;
-    f.file = std::fopen(path.c_str(), "wb");
-    if (!f.file) return false;
+    if (!f.file.open(path)) return false;
     f.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!f.png) return false;
     f.info = png_create_info_struct(f.png);
@@ -58,7 +58,7 @@ bool writePng(const std::string& path, const RgbImage& image, int displayDepth) 
 #pragma GCC diagnostic ignored "-Wclobbered"
     if (setjmp(png_jmpbuf(f.png))) return false;  // libpng reports write errors by longjmp
 #pragma GCC diagnostic pop
-    png_init_io(f.png, f.file);
+    png_init_io(f.png, f.file.stream());
     png_set_IHDR(f.png, f.info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height),
                  indexed ? depth : 8, indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -77,9 +77,7 @@ bool writePng(const std::string& path, const RgbImage& image, int displayDepth) 
     png_write_end(f.png, f.info);
     png_destroy_write_struct(&f.png, &f.info);
     f.png = nullptr;
-    const bool closed = std::fclose(f.file) == 0;
-    f.file = nullptr;
-    return closed;
+    return f.file.commit();
 }
 
 }  // namespace kvx::output

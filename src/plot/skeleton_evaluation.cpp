@@ -4,6 +4,7 @@
 #include "analysis/curve_helpers.h"
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <cmath>
 #include <cstdio>
@@ -84,12 +85,7 @@ void approximate(SkeletonState& state, int degree, ui::Interaction& ia) {
     curve.approximated = true;
 }
 
-bool writeFile(const std::string& path, const std::string& content) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool wrote = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    return (std::fclose(f) == 0) && wrote;
-}
+bool writeFile(const std::string& path, const std::string& content) { return text::replaceFile(path, content); }
 
 void evaluateSide(SkeletonState& state, bool negative, const SkeletonOptions& o, Canvas& canvas,
                   const FrameMapping& map, ui::Interaction& ia) {
