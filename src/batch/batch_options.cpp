@@ -32,8 +32,8 @@ std::optional<int> toChannel(std::string_view s) {
 }  // namespace
 
 const char* usageText() {
-    return "使い方: kurvadex-batch [--format csv|txt|tcsv] [--force-unit kN|kg]\n"
-           "                       [--continue-without-force] [--json] ファイル\n"
+    return "使い方: kurvadex-batch [オプション] ファイル [ファイル ...]\n"
+           "  ファイルを複数指定すると試験シリーズとして一つずつ評価します (失敗したファイルは飛ばします)。\n"
            "  --format                 データファイル形式 (csv: 標準csv形式, txt: 東京測器txt形式,\n"
            "                           tcsv: 東京測器csv形式)。既定は csv\n"
            "  --force-unit             力の単位 (kN または kg)。既定は kN\n"
@@ -209,13 +209,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             o.help = true;
         } else if (a.starts_with("--")) {
             return fail("不明なオプションです: " + a);
-        } else if (o.file.empty()) {
-            o.file = a;
         } else {
-            return fail("ファイルは一つだけ指定してください: " + a);
+            if (o.file.empty()) o.file = a;
+            o.dataFiles.push_back(a);
         }
     }
     if (o.file.empty() && !o.help) return fail("データファイルを指定してください");
+    if (o.dataFiles.size() > 1 && (!o.image.empty() || !o.pdf.empty()))
+        return fail("--image と --pdf はデータファイルが一つのときだけ指定できます");
     if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");
     if (!o.wallFile.empty() && !o.wallLength) return fail("--wall-file には --wall が必要です");
     if (o.wallLength && o.loops) return fail("--wall と --loops は同時に指定できません");

@@ -19,8 +19,8 @@ struct BatchOptions {
     bool json = false;                                                 // --json
     std::vector<int> map;  // --map E1[,E2...]: file channels of graph channels 1, 2, ... (wide files)
     bool help = false;                                                 // --help
-    std::string file;
-
+    std::string file;                    // the data file (the first when several are given)
+    std::vector<std::string> dataFiles;  // every data file given: a test series
     // The graph, as the main window's controls would set it.
     int mainChannel = 1;                 // --main CH
     bool mainOnX = false;                // --main-axis x|y

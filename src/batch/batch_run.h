@@ -2,11 +2,13 @@
 #pragma once
 
 #include "batch/batch_options.h"
+#include "analysis/elasto_file.h"
 #include "data/measurement_data.h"
 #include "plot/canvas.h"
 #include "plot/graph_command.h"
 #include "ui/interaction.h"
 
+#include <cstdio>
 #include <string>
 
 namespace kvx::batch {
@@ -26,7 +28,15 @@ public:
 
 /// Reads the data file and runs the Graph command on `canvas` as the main
 /// window would with the same options; with --pdf prints the page to `pages`.
-RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas, PageSink* pages = nullptr);
+/// `elasto` is an ELASTO.CSV already open for a series (else one is opened
+/// when rows are to be written).
+RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas, PageSink* pages = nullptr,
+                   analysis::ElastoFile* elasto = nullptr);
+
+/// A test series: every file of `options.files` in turn, one progress line per
+/// file on `progress`, a summary at the end; a file that fails is reported and
+/// skipped. ELASTO.CSV and the wall result file collect one row per file.
+RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE* progress);
 
 /// The Graph command's options for a data set of `channelCount` channels.
 plot::GraphOptions graphOptionsFor(const BatchOptions& options, int channelCount, const std::string& baseName);

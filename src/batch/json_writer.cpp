@@ -79,6 +79,13 @@ JsonWriter& JsonWriter::null() {
     return *this;
 }
 
+JsonWriter& JsonWriter::raw(std::string_view json) {
+    separate();
+    while (!json.empty() && json.back() == '\n') json.remove_suffix(1);
+    m_out += json;
+    return *this;
+}
+
 JsonWriter& JsonWriter::value(std::string_view s) {
     separate();
     writeString(s);

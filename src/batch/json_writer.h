@@ -21,6 +21,8 @@ public:
     JsonWriter& value(const char* utf8) { return value(std::string_view(utf8)); }
     JsonWriter& value(bool v);
     JsonWriter& null();
+    /// A value that is already JSON text (a nested document), inserted as it is.
+    JsonWriter& raw(std::string_view json);
 
     const std::string& str() const { return m_out; }
 

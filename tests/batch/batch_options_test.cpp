@@ -36,7 +36,7 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--force-unit", "KN", "f.csv"},
         {"--force-unit"},
         {"--frobnicate", "f.csv"},
-        {"a.csv", "b.csv"},
+        {"--image", "g.png", "a.csv", "b.csv"},  // one picture, several files
         {"--main", "0", "f.csv"},
         {"--channel", "17", "f.csv"},
         {"--invert", "x", "f.csv"},

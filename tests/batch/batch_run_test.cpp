@@ -212,3 +212,35 @@ TEST(BatchRun, WideFilesFollowTheMap) {
     EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
     EXPECT_EQ(ia.shown.back().caption, "チャンネル対応エラー");
 }
+
+TEST(BatchSeries, EvaluatesEveryFileAndSkipsTheBrokenOne) {
+    TempDir dir;
+    const std::string sample = kvx::test::readBytes(std::string(SAMPLES_DIR) + "/racking-test.csv");
+    BatchOptions o;
+    o.json = true;
+    o.skeleton = true;
+    o.elasto = true;
+    o.files = true;
+    o.wallLength = "1.82";
+    o.wallFile = dir.file("series.csv");
+    o.outDirectory = dir.file("out");
+    for (int i = 1; i <= 3; ++i) o.dataFiles.push_back(dir.write("wall" + std::to_string(i) + ".csv", sample));
+    o.dataFiles.insert(o.dataFiles.begin() + 1, dir.write("broken.csv", "1,2\nP,D\n,\nkN,rad\n1,2,3\n"));
+    o.file = o.dataFiles.front();
+    kvx::ui::ScriptedInteraction ia;
+    kvx::test::TempDir progressDir;
+    std::FILE* progress = std::fopen(progressDir.file("progress.txt").c_str(), "w+");
+    const auto r = runSeries(o, ia, progress);
+    std::fclose(progress);
+    EXPECT_EQ(r.exitCode, 1);  // one file failed
+    const std::string lines = kvx::test::readBytes(progressDir.file("progress.txt"));
+    EXPECT_NE(lines.find("[2/4] " + o.dataFiles[1] + ": 失敗 (データエラー: データエラー 第 5 行)"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("[4/4] " + o.dataFiles[3] + ": 完了"), std::string::npos);
+    EXPECT_NE(lines.find("シリーズ評価: 4 ファイル中 3 完了, 1 失敗"), std::string::npos);
+    // One ELASTO.CSV row and one wall row per evaluated file, under one header each.
+    const std::string elasto = kvx::test::readBytes(dir.file("out/ELASTO.CSV"));
+    EXPECT_EQ(std::count(elasto.begin(), elasto.end(), '\n'), 1 + 3);
+    const std::string walls = kvx::test::readBytes(dir.file("series.csv"));
+    EXPECT_EQ(std::count(walls.begin(), walls.end(), '\n'), 2 + 3);
+    EXPECT_NE(r.output.find("\"failed\": [\n    {\n      \"file\": \"" + o.dataFiles[1]), std::string::npos) << r.output;
+}
