@@ -18,8 +18,17 @@ public:
     const QImage& image() { return m_canvas.image(); }
     QSize sizeHint() const override { return {kImageWidth, kImageHeight}; }
 
+signals:
+    // Mouse events in picture pixels. Moves arrive while a button is held.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QtCanvas m_canvas;

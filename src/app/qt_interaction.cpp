@@ -5,6 +5,7 @@
 
 #include "app/qt_text.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -93,6 +94,12 @@ std::optional<std::string> QtInteraction::chooseSaveFile(const ui::FileDialogReq
 }
 
 void QtInteraction::setPauseWindow(TForm1* window) { m_pauseWindow = window; }
+
+std::optional<std::uint32_t> QtInteraction::chooseColor(std::uint32_t initialRgb) {
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(static_cast<QRgb>(initialRgb)), m_parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<std::uint32_t>(chosen.rgb()) & 0x00FFFFFFu;
+}
 
 ui::PauseAnswer QtInteraction::pause(const ui::PauseInfo& info) {
     return m_pauseWindow ? m_pauseWindow->showPause(info) : ui::PauseAnswer::Next;

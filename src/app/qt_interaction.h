@@ -29,6 +29,7 @@ public:
     std::optional<std::string> chooseOpenFile(const ui::FileDialogRequest& request) override;
     std::optional<std::string> chooseSaveFile(const ui::FileDialogRequest& request) override;
     ui::PauseAnswer pause(const ui::PauseInfo& info) override;
+    std::optional<std::uint32_t> chooseColor(std::uint32_t initialRgb) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -8,7 +8,12 @@
 #include "app/qt_text.h"
 #include "app/radio_group.h"
 #include "app/t_coeff.h"
+#include "app/t_data_list.h"
+#include "app/t_henkan.h"
+#include "app/t_settei.h"
 #include "app/t_form1.h"
+#include "app/t_form3.h"
+#include "app/t_scale.h"
 #include "app/t_taio.h"
 #include "app/t_kabe.h"
 #include "app/t_skelton_edit.h"
@@ -61,6 +66,8 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     m_editor = new TSkelton_edit(*this, interaction, this);
     m_kabe = new TKabe(*this, interaction, this);
     m_taio = new TTaio(interaction, this);
+    createDataWindows();
+    createSettingWindows();
     m_printDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -79,6 +86,11 @@ void TOpening::setInteraction(ui::Interaction& interaction) {
     m_editor->setInteraction(interaction);
     m_kabe->setInteraction(interaction);
     m_taio->setInteraction(interaction);
+    m_dataList->setInteraction(interaction);
+    m_henkan->setInteraction(interaction);
+    m_settei->setInteraction(interaction);
+    m_scale->setInteraction(interaction);
+    m_form3->setInteraction(interaction);
 }
 
 bool TOpening::FormCreate() {

@@ -18,6 +18,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -30,8 +31,15 @@ namespace kvx::app {
 class GraphImage;
 class RadioGroup;
 class TCoeff;
+class TDataList;
+class THenkan;
+class TSettei;
 class TTaio;
 class TForm1;
+class TForm3;
+class TScale;
+class TTitle;
+class TValue;
 class TKabe;
 class TSkelton_edit;
 class TUsage;
@@ -55,6 +63,9 @@ public:
     /// The print dialog: true to print on the printer as set up. Tests put a
     /// PDF file behind it instead of the platform's dialog.
     void setPrintDialog(std::function<bool(QPrinter&)> dialog) { m_printDialog = std::move(dialog); }
+    /// How modal dialogs (the scale dialog) are run: exec() and its result.
+    /// Tests act in the dialog instead of waiting for a person.
+    void setModalRunner(std::function<int(QDialog&)> run) { m_runModal = std::move(run); }
 
     /// Unchecks and disables the 16 channel boxes, enables boxes 1..n and the
     /// Graph button, and colours the boxes for n channels.
@@ -69,12 +80,21 @@ public:
     TSkelton_edit* skeletonEditor() const { return m_editor; }
     TKabe* wallWindow() const { return m_kabe; }
     TTaio* correspondenceWindow() const { return m_taio; }
+    TScale* scaleDialog() const { return m_scale; }
+    TTitle* titleDialog() const { return m_title; }
+    TForm3* dataRangeDialog() const { return m_form3; }
+    TValue* pointValueWindow() const { return m_value; }
+    TDataList* dataListWindow() const { return m_dataList; }
+    THenkan* conversionWindow() const { return m_henkan; }
+    TSettei* lineStyleWindow() const { return m_settei; }
     /// True once the exit command has ended the program.
     bool hasEnded() const { return m_ended; }
 
 signals:
     /// The exit command ended the program (the event loop has been told to quit).
     void programEnded();
+    /// A click on the graph found row `rowIndex` (from 0); the data list scrolls to it.
+    void pointPicked(int rowIndex);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -231,6 +251,20 @@ private:
     bool wallResultFileOpen() const;
     void closeWallResultFile();
 
+    // The data list, conversion and line style windows (t_opening_data.cpp)
+    void createDataWindows();
+    void drawConvertedChannel(int graphChannel);
+
+    // Setting dialogs, point picking and legend dragging (t_opening_dialogs.cpp)
+    void createSettingWindows();
+    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void titleDialogConfirmed();
+    void applyRegion(int first, int last);
+    void pointValueClosed();
+    void xorLegendOutline(plot::Pixel topLeft);
+
 public:
     // Option reads, named after what the controls mean.
     int channelCount() const { return m_state.shownChannelCount; }
@@ -256,7 +290,16 @@ private:
     TSkelton_edit* m_editor = nullptr;
     TKabe* m_kabe = nullptr;
     TTaio* m_taio = nullptr;
+    TDataList* m_dataList = nullptr;
+    THenkan* m_henkan = nullptr;
+    TSettei* m_settei = nullptr;
     std::function<bool(QPrinter&)> m_printDialog;
+    std::function<int(QDialog&)> m_runModal;
+    TScale* m_scale = nullptr;
+    TTitle* m_title = nullptr;
+    TForm3* m_form3 = nullptr;
+    TValue* m_value = nullptr;
+    bool m_dragging = false;  // the legend follows the mouse until the button is released
     SkeletonContext m_skeletonContext;  // as the last skeleton evaluation ran
     TUsage* m_usage = nullptr;
     THistory* m_history = nullptr;

@@ -1,6 +1,7 @@
 // The open command: choose a file, read it through the core, and show it.
 #include "app/graph_image.h"
 #include "app/qt_text.h"
+#include "app/t_data_list.h"
 #include "app/t_opening.h"
 #include "app/t_taio.h"
 
@@ -83,6 +84,8 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     BtnTaio->setEnabled(opened.fileChannelCount > data::kMaxChannels);
 
     m_state.data = std::move(opened.data);
+    // The list must never offer rows and cells of the previous file.
+    m_dataList->rebuild();
     m_state.ForceFactor = m_state.data.ForceFactor;
     m_state.DataLoaded = true;
     // Every successful read shows the whole record; this also keeps the range

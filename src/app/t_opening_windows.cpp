@@ -13,8 +13,11 @@
 #include "output/bmp_writer.h"
 #include "output/png_writer.h"
 #include "output/print_page.h"
+#include "app/t_data_list.h"
+#include "app/t_henkan.h"
 #include "app/t_kabe.h"
 #include "app/t_opening.h"
+#include "app/t_settei.h"
 #include "app/t_taio.h"
 
 #include <QClipboard>
@@ -48,7 +51,6 @@ void TOpening::Print1Click() { Button1Click(); }
 void TOpening::Button5Click() { copyGraph(); }
 void TOpening::K3Click() { copyGraph(); }
 void TOpening::GraphSaveClick() { saveGraph(); }
-void TOpening::Button6Click() { showDataRangeDialog(); }
 void TOpening::N5Click() {
     m_state.graph.regionStart = 1;
     showDataRangeDialog();
@@ -64,16 +66,6 @@ void TOpening::Button10Click() { showConversion(); }
 
 void TOpening::copyGraph() { QGuiApplication::clipboard()->setImage(Image1->image()); }
 
-/// Scale dialog: filled with m_state.scaleValues, shown modally.
-void TOpening::showScaleDialog() {}
-/// Title dialog: shown when automatic titles are turned off.
-void TOpening::showTitleDialog() {}
-/// Title dialog: its radio group back to the first item.
-void TOpening::selectFirstTitleItem() {}
-/// Title dialog: X and Y axis titles exchanged when the main axis changes.
-void TOpening::exchangeAxisTitles() {}
-/// Data range dialog: sets the region rows and, when valid, the region display mode.
-void TOpening::showDataRangeDialog() {}
 /// Print command at the declared printer resolution: the graph drawn again on the page.
 void TOpening::printGraph() {
     const plot::GraphOptions options = currentOptions();
@@ -110,16 +102,16 @@ void TOpening::saveGraph() {
         m_interaction->message("画像ファイルを書き込めませんでした\n" + path, "ファイル出力エラー", ui::Icon::Warning);
 }
 /// Line style window (modeless).
-void TOpening::showLineStyles() {}
+void TOpening::showLineStyles() { m_settei->showFor(m_state.data.channelCount()); }
 /// Data list window.
-void TOpening::showDataList() {}
+void TOpening::showDataList() { m_dataList->showList(); }
 /// Channel correspondence window, to look at the correspondence or save the reduced file.
 void TOpening::showCorrespondence() {
     m_taio->show();
     m_taio->raise();
 }
 /// Deformation-angle conversion window (modeless).
-void TOpening::showConversion() {}
+void TOpening::showConversion() { present(m_henkan); }
 /// Wall evaluation window: true while its result file is open.
 bool TOpening::wallResultFileOpen() const { return m_kabe->model().fileOpen(); }
 /// Wall evaluation window: closes its result file as its close command does.

@@ -48,8 +48,11 @@ bool writeConvertedData(const std::string& path, const std::vector<ConvertedColu
     std::string out;
     appendLine(out, n, [](int c) { return text::format("%dch", c + 1); });
     appendLine(out, n, [&](int c) { return header(c).pointNames[at(c)]; });
-    // Only the first column keeps its instrument name.
-    appendLine(out, n, [&](int c) { return c == 0 ? header(c).instrumentNames[at(c)] : std::string(); });
+    // Only the first column keeps its instrument name, and columns that ask to
+    // (the data set's own channels in the conversion's append save).
+    appendLine(out, n, [&](int c) {
+        return c == 0 || col(c).keepsInstrumentName ? header(c).instrumentNames[at(c)] : std::string();
+    });
     appendLine(out, n, [&](int c) { return header(c).units[at(c)]; });
     for (int r = 0; r < rowCount; ++r)
         appendLine(out, n, [&](int c) {

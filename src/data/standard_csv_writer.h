@@ -16,6 +16,7 @@ bool writeDataSet(const std::string& path, const MeasurementData& data);
 struct ConvertedColumn {
     const MeasurementData* table;
     int column;
+    bool keepsInstrumentName = false;  // the first column always keeps it
 };
 
 /// Writes converted data: header "1ch,2ch,...", the names and units of the

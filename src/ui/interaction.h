@@ -2,6 +2,7 @@
 // The app answers through Qt dialogs, tests through a script, batch through flags.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ public:
     virtual std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) = 0;
     /// The modal pause after a step or loop. Without a person to ask, go on.
     virtual PauseAnswer pause(const PauseInfo&) { return PauseAnswer::Next; }
+    /// Colour chooser starting at `initialRgb` (0xRRGGBB); the chosen colour, or
+    /// nothing when cancelled. Without a person to ask, nothing changes.
+    virtual std::optional<std::uint32_t> chooseColor(std::uint32_t /*initialRgb*/) { return std::nullopt; }
 };
 
 }  // namespace kvx::ui

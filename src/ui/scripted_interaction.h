@@ -27,6 +27,8 @@ public:
     std::vector<FileDialogRequest> dialogs;            // every file dialog request
     std::deque<PauseAnswer> pauseAnswers;              // consumed by pause(); empty queue answers Next
     std::vector<PauseInfo> pauses;                     // every pause shown
+    std::deque<std::optional<std::uint32_t>> colors;   // consumed by chooseColor(); empty queue cancels
+    std::vector<std::uint32_t> colorRequests;          // the initial colour of every colour chooser
 
     void message(std::string_view text, std::string_view caption, Icon icon) override {
         shown.push_back({std::string(text), std::string(caption), icon, false});
@@ -66,6 +68,14 @@ public:
         std::vector<std::string> out;
         for (const auto& s : shown) out.push_back(s.text);
         return out;
+    }
+
+    std::optional<std::uint32_t> chooseColor(std::uint32_t initialRgb) override {
+        colorRequests.push_back(initialRgb);
+        if (colors.empty()) return std::nullopt;
+        const auto c = colors.front();
+        colors.pop_front();
+        return c;
     }
 
     PauseAnswer pause(const PauseInfo& info) override {

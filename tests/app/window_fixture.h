@@ -7,11 +7,13 @@
 #include "ui/scripted_interaction.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -46,6 +48,7 @@ public:
     explicit WindowFixture(bool runFormCreate = true) : m_previousDir(QDir::currentPath()) {
         QDir::setCurrent(m_dir.path());
         window = std::make_unique<app::TOpening>(interaction);
+        window->setModalRunner([this](QDialog& dialog) { return runModal(dialog); });
         if (runFormCreate) started = window->FormCreate();
     }
     ~WindowFixture() {
@@ -80,11 +83,29 @@ public:
         return texts;
     }
 
+    /// What the person does in each modal dialog of the window, in order (fill
+    /// the edits, press OK). A dialog still open afterwards is closed by its
+    /// frame, as is every dialog the script does not reach.
+    std::deque<std::function<void(QDialog&)>> modalActions;
+    int modalDialogsShown = 0;
+
     ui::ScriptedInteraction interaction;
     std::unique_ptr<app::TOpening> window;
     bool started = false;
 
 private:
+    int runModal(QDialog& dialog) {
+        ++modalDialogsShown;
+        dialog.show();
+        if (!modalActions.empty()) {
+            const auto act = std::move(modalActions.front());
+            modalActions.pop_front();
+            act(dialog);
+        }
+        if (dialog.isVisible()) dialog.reject();
+        return dialog.result();
+    }
+
     QTemporaryDir m_dir;
     QString m_previousDir;
 };
