@@ -2,6 +2,7 @@
 // display channels, marks and legend) drawn into the window's 544 x 504
 // picture, and the envelope over 30,000 rows.
 #include "app/qt_canvas.h"
+#include "batch/batch_run.h"
 #include "plot/graph_command.h"
 #include "plot/series.h"
 #include "ui/scripted_interaction.h"
@@ -31,13 +32,15 @@ kvx::data::MeasurementData fullTable() {
 }
 
 void BM_GraphAllMode16Channels(benchmark::State& state) {
+    const bool envelope = state.range(0) != 0;
     static const kvx::data::MeasurementData data = fullTable();
     kvx::plot::GraphOptions o;
     o.dataLoaded = true;
     o.mainChannel = 1;
     o.frame.fullScale = true;  // 16 channels of different scales on one graph
     for (std::size_t c = 0; c < 16; ++c) o.channelChecked[c] = true;
-    o.marks = true;
+    o.marks = !envelope;
+    o.envelope = envelope;
     o.legend = true;
     for (auto _ : state) {
         kvx::app::QtCanvas canvas;
@@ -48,7 +51,24 @@ void BM_GraphAllMode16Channels(benchmark::State& state) {
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
-BENCHMARK(BM_GraphAllMode16Channels)->Unit(benchmark::kMillisecond);
+// 0: marks and legend; 1: the envelope of every channel over its faint trace.
+BENCHMARK(BM_GraphAllMode16Channels)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_BatchEvaluationOfTheSample(benchmark::State& state) {
+    kvx::batch::BatchOptions o;
+    o.file = SAMPLES_DIR "/racking-test.csv";
+    o.json = true;
+    o.skeleton = true;
+    o.elasto = true;
+    o.approximation = 99;
+    o.wallLength = "1.82";
+    for (auto _ : state) {
+        kvx::ui::ScriptedInteraction ia;
+        kvx::app::QtCanvas canvas;
+        benchmark::DoNotOptimize(kvx::batch::runBatch(o, ia, canvas).output.size());
+    }
+}
+BENCHMARK(BM_BatchEvaluationOfTheSample)->Unit(benchmark::kMillisecond);
 
 void BM_Envelope30000Rows(benchmark::State& state) {
     std::vector<double> x(30000), y(30000);

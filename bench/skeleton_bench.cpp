@@ -34,12 +34,12 @@ void rackingRecord(std::vector<double>& x, std::vector<double>& y) {
     }
 }
 
-void BM_SkeletonEvaluation30000RowsExponential(benchmark::State& state) {
+void BM_SkeletonEvaluation30000Rows(benchmark::State& state) {
     std::vector<double> x, y;
     rackingRecord(x, y);
     kvx::plot::SkeletonOptions o;
     o.units = {"kN", "rad"};
-    o.approximationDegree = 99;
+    o.approximationDegree = static_cast<int>(state.range(0));
     o.elastoPlastic = true;
     kvx::plot::GraphFrame frame;
     for (auto _ : state) {
@@ -51,6 +51,7 @@ void BM_SkeletonEvaluation30000RowsExponential(benchmark::State& state) {
         benchmark::DoNotOptimize(s.curve.Y[10]);
     }
 }
-BENCHMARK(BM_SkeletonEvaluation30000RowsExponential)->Unit(benchmark::kMillisecond);
+// Degree 0 (none), the polynomials and 99 (exponential).
+BENCHMARK(BM_SkeletonEvaluation30000Rows)->Arg(0)->Arg(7)->Arg(9)->Arg(11)->Arg(13)->Arg(99)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Line-colour files: writing, reading line by line, applying to the styles.
 #include "plot/clr_file.h"
 
+#include "text/replacing_file.h"
+
 #include "text/printf.h"
 
 #include <charconv>
@@ -152,12 +154,7 @@ std::string clrReadMessage(const ClrReadResult& read, const std::string& path) {
 }
 
 bool writeClrFile(const std::string& path, const LineStyles& styles) {
-    const std::string content = formatClr(styles);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool wrote = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    const bool closed = std::fclose(f) == 0;
-    return wrote && closed;
+    return text::replaceFile(path, formatClr(styles));
 }
 
 std::string withClrExtension(const std::string& path) {

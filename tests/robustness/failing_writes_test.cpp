@@ -8,6 +8,7 @@
 #include "data/standard_csv_writer.h"
 #include "output/bmp_writer.h"
 #include "output/png_writer.h"
+#include "plot/clr_file.h"
 #include "plot/recording_canvas.h"
 #include "plot/skeleton_evaluation.h"
 #include "support/temp_dir.h"
@@ -204,4 +205,16 @@ TEST(ReplacingFile, CommitReplacesAbandonKeeps) {
     }  // abandoned
     EXPECT_EQ(readBytes(target), "new");
     EXPECT_EQ(filesIn(dir), 1u);
+}
+
+TEST(FailingWrites, LineStyleFileOnAFullDiskKeepsTheOldOne) {
+    TempDir dir;
+    const std::string target = dir.write("styles.clr", "old\n");
+    bool ok = true;
+    {
+        DiskFull full(50);
+        ok = plot::writeClrFile(target, plot::LineStyles{});
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(readBytes(target), "old\n");
 }
