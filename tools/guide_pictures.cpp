@@ -1,0 +1,90 @@
+// Makes the user guide's pictures from the bundled sample record, driving the
+// real windows offscreen: scripts/make-guide-pictures runs it, so the guide
+// always shows the program as it is.
+#include "app/qt_interaction.h"
+#include "app/radio_group.h"
+#include "app/t_coeff.h"
+#include "app/t_kabe.h"
+#include "app/t_opening.h"
+#include "app/t_skelton_edit.h"
+#include "ui/scripted_interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget* w, const QString& folder, const char* name) {
+    QApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: kvx_guide_pictures SAMPLE.csv OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QString sample = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    QDir().mkpath(out);
+    QTemporaryDir work;  // ELASTO.CSV and the other result files go here, not beside the sample
+    QDir::setCurrent(work.path());
+    const QString data = work.path() + QStringLiteral("/racking-test.csv");
+    QFile::copy(sample, data);
+
+    kvx::ui::ScriptedInteraction ia;
+    kvx::app::TOpening window(ia);
+    if (!window.FormCreate()) {
+        std::fprintf(stderr, "kvx_guide_pictures: ELASTO.CSV cannot be created in %s\n", work.path().toLocal8Bit().constData());
+        return 1;
+    }
+    window.show();
+    if (!window.openFile(data)) {
+        for (const auto& m : ia.shown) std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());
+        return 1;
+    }
+    bool ok = save(&window, out, "main.png");
+
+    // Loop mode: three loops forward, then stop.
+    auto* mode = window.findChild<kvx::app::RadioGroup*>(QStringLiteral("RGStep"));
+    mode->setItemIndex(2);
+    ia.pauseAnswers = {kvx::ui::PauseAnswer::Next, kvx::ui::PauseAnswer::Next, kvx::ui::PauseAnswer::Next,
+                       kvx::ui::PauseAnswer::Stop};
+    window.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+    ok = save(&window, out, "loop.png") && ok;
+
+    // Skeleton with the exponential approximation, the models and the characteristics window.
+    mode->setItemIndex(0);
+    window.findChild<QCheckBox*>(QStringLiteral("PFPCheck"))->setChecked(true);
+    window.findChild<QAction*>(QStringLiteral("N991"))->trigger();
+    window.findChild<QCheckBox*>(QStringLiteral("SkeltonCheck"))->click();
+    ok = save(window.characteristicsWindow(), out, "characteristics.png") && ok;
+    ok = save(&window, out, "skeleton.png") && ok;
+
+    // The editor on the plain skeleton, evaluated with construction lines, and the wall window.
+    window.findChild<QAction*>(QStringLiteral("N01"))->trigger();
+    window.findChild<QCheckBox*>(QStringLiteral("SKEdit"))->setChecked(true);
+    window.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+    kvx::app::TSkelton_edit* editor = window.skeletonEditor();
+    editor->CheckBox1->setChecked(true);
+    editor->Button3->click();
+    ok = save(editor, out, "editor.png") && ok;
+    editor->Button4->click();
+    ok = save(window.wallWindow(), out, "wall.png") && ok;
+    return ok ? 0 : 1;
+}
