@@ -73,6 +73,11 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");  // after Qt, which sets the user's locale
 
     kvx::batch::BatchInteraction ia(options.continueWithoutForce);
+    if (options.dataFiles.size() > 1) {
+        const auto series = kvx::batch::runSeries(options, ia, stderr);
+        std::fputs(series.output.c_str(), stdout);
+        return series.exitCode;
+    }
     std::unique_ptr<kvx::plot::Canvas> canvas;
     if (gui) canvas = std::make_unique<kvx::app::QtCanvas>();
     else canvas = std::make_unique<kvx::plot::NullCanvas>();
