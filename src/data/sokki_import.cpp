@@ -8,6 +8,7 @@
 #include "text/replacing_file.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace kvx::data {
 namespace {
@@ -70,61 +71,65 @@ std::optional<std::string> restAfterComma(const std::string& line, int k) {
     return line.substr(at);
 }
 
-std::optional<std::string> importSokkiText(const std::string& path, ui::Interaction& ia) {
+namespace {
+
+// Where the two logger layouts keep their channel names and units, and how
+// many leading fields (record number, date) each line carries.
+struct LoggerLayout {
+    int headerLines;  // lines before the data
+    int namesLine;    // from 1; its field count minus 2 is the channel count
+    int unitsLine;    // from 1; 0 when the layout has no units
+    int leading;      // fields before the first channel on every line
+    const char* noChannels;
+};
+
+constexpr LoggerLayout kTextLayout{3, 2, 3, 2, "東京測器txt形式の第 %d 行にチャンネル名がありません"};
+constexpr LoggerLayout kCsvLayout{1, 1, 0, 1, "東京測器csv形式の第 %d 行にチャンネル名がありません"};
+
+std::optional<std::string> convertLogger(const std::string& path, const LoggerLayout& layout, ui::Interaction& ia) {
     text::LineReader in(path);
     if (!in.isOpen()) {
         tellCannotOpen(ia, path);
         return std::nullopt;
     }
-    const auto line1 = in.next();
-    const auto line2 = in.next();
-    const auto line3 = in.next();
-    if (!line1 || !line2 || !line3) {
-        ia.message(text::format("データエラー 第 %d 行", in.lineNumber() + 1), "データエラー", ui::Icon::Warning);
-        return std::nullopt;
+    std::vector<std::string> header;
+    for (int i = 0; i < layout.headerLines; ++i) {
+        auto line = in.next();
+        if (!line) {
+            ia.message(text::format("データエラー 第 %d 行", in.lineNumber() + 1), "データエラー", ui::Icon::Warning);
+            return std::nullopt;
+        }
+        header.push_back(std::move(*line));
     }
-    const int m = static_cast<int>(text::countFields(*line2)) - 2;
-    if (tooFewChannels(m, 2, ia, "東京測器txt形式の第 %d 行にチャンネル名がありません")) return std::nullopt;
+    const std::string& names = header[static_cast<std::size_t>(layout.namesLine - 1)];
+    const int m = static_cast<int>(text::countFields(names)) - 2;
+    if (tooFewChannels(m, layout.namesLine, ia, layout.noChannels)) return std::nullopt;
     const std::string tmp = directoryOf(path) + "_tmp.csv";
     TempWriter out(tmp);
     if (!out.ok()) {
         tellCannotWrite(ia, tmp);
         return std::nullopt;
     }
+    const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
     out.write(sokkiChannelLine(m));
-    writeRest(out, *line2, 2);
-    out.write(std::string(static_cast<std::size_t>(m - 1), ',') + "\n");
-    writeRest(out, *line3, 2);
-    while (const auto line = in.next()) writeRest(out, *line, 2);
+    writeRest(out, names, layout.leading);
+    out.write(empty);  // no instrument names
+    if (layout.unitsLine > 0)
+        writeRest(out, header[static_cast<std::size_t>(layout.unitsLine - 1)], layout.leading);
+    else
+        out.write(empty);  // no units either: the reader will ask about the force unit
+    while (const auto line = in.next()) writeRest(out, *line, layout.leading);
     return finish(out, tmp, ia);
 }
 
+}  // namespace
+
+std::optional<std::string> importSokkiText(const std::string& path, ui::Interaction& ia) {
+    return convertLogger(path, kTextLayout, ia);
+}
+
 std::optional<std::string> importSokkiCsv(const std::string& path, ui::Interaction& ia) {
-    text::LineReader in(path);
-    if (!in.isOpen()) {
-        tellCannotOpen(ia, path);
-        return std::nullopt;
-    }
-    const auto line1 = in.next();
-    if (!line1) {
-        ia.message("データエラー 第 1 行", "データエラー", ui::Icon::Warning);
-        return std::nullopt;
-    }
-    const int m = static_cast<int>(text::countFields(*line1)) - 2;
-    if (tooFewChannels(m, 1, ia, "東京測器csv形式の第 %d 行にチャンネル名がありません")) return std::nullopt;
-    const std::string tmp = directoryOf(path) + "_tmp.csv";
-    TempWriter out(tmp);
-    if (!out.ok()) {
-        tellCannotWrite(ia, tmp);
-        return std::nullopt;
-    }
-    out.write(sokkiChannelLine(m));
-    writeRest(out, *line1, 1);
-    const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
-    out.write(empty);
-    out.write(empty);
-    while (const auto line = in.next()) writeRest(out, *line, 1);
-    return finish(out, tmp, ia);
+    return convertLogger(path, kCsvLayout, ia);
 }
 
 }  // namespace kvx::data
