@@ -1,6 +1,7 @@
 // Skeleton extraction, step by step.
 #include "analysis/skeleton_curve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -26,9 +27,21 @@ PointList envelopePoints(std::span<const double> x, std::span<const double> y) {
 }
 
 void exchangeSort(PointList& p) {
-    // Quadratic, but kept: the order of equal X decides the order in which
-    // their loads are averaged, and envelopes hold hundreds, not thousands.
     const std::size_t n = p.size();
+    // A monotonic record's envelope arrives sorted already. On sorted input
+    // the exchange sort only swaps equal X, and its passes leave each run of
+    // equal X reversed: do exactly that in one pass instead of n^2 / 2 compares.
+    if (std::is_sorted(p.x.begin(), p.x.end())) {
+        for (std::size_t i = 0; i < n;) {
+            std::size_t k = i + 1;
+            while (k < n && p.x[k] == p.x[i]) ++k;
+            std::reverse(p.y.begin() + static_cast<std::ptrdiff_t>(i), p.y.begin() + static_cast<std::ptrdiff_t>(k));
+            i = k;
+        }
+        return;
+    }
+    // Quadratic, but kept: the order of equal X decides the order in which
+    // their loads are averaged, and cyclic envelopes hold hundreds, not thousands.
     for (std::size_t j = 0; j + 1 < n; ++j)
         for (std::size_t k = j + 1; k < n; ++k)
             if (p.x[j] >= p.x[k]) {

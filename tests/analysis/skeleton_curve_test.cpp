@@ -88,3 +88,28 @@ TEST(SkeletonCurve, StoredPointsFollowTheApproximation) {
     EXPECT_EQ(c.stored(), 300);
     EXPECT_EQ(c.storedX().size(), 300u);
 }
+
+TEST(SkeletonSteps, SortedInputTakesTheSameOrderAsTheExchangeSort) {
+    // The literal exchange sort, for reference.
+    const auto reference = [](PointList p) {
+        for (std::size_t j = 0; j + 1 < p.size(); ++j)
+            for (std::size_t k = j + 1; k < p.size(); ++k)
+                if (p.x[j] >= p.x[k]) std::swap(p.x[j], p.x[k]), std::swap(p.y[j], p.y[k]);
+        return p;
+    };
+    std::uint32_t s = 12345;
+    for (int trial = 0; trial < 50; ++trial) {
+        PointList p;
+        double x = 0;
+        for (int i = 0; i < 60; ++i) {
+            s = s * 1664525u + 1013904223u;
+            if ((s >> 28) % 3 != 0) x += 0.5;  // runs of equal X
+            p.push(x, static_cast<double>(s >> 8));
+        }
+        PointList fast = p;
+        exchangeSort(fast);
+        const PointList slow = reference(p);
+        EXPECT_EQ(fast.x, slow.x);
+        EXPECT_EQ(fast.y, slow.y);
+    }
+}
