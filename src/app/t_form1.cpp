@@ -1,6 +1,8 @@
 // Pause window layout and buttons.
 #include "app/t_form1.h"
 
+#include "app/controls.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,11 +18,7 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, const c
 }
 
 QPushButton* button(QWidget* parent, const QString& text, int x, int y, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setGeometry(x, y, 72, 28);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
+    return makeButton(parent, QLatin1String(name), text, QRect(x, y, 72, 28));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Data-range dialog layout, opening, validation and stepping.
 #include "app/t_form3.h"
 
+#include "app/controls.h"
 #include "app/qt_text.h"
 #include "plot/setting_dialog_rules.h"
 
@@ -44,11 +45,7 @@ TForm3::TForm3(ui::Interaction& interaction, std::function<std::optional<int>()>
         return s;
     };
     const auto button = [this](const char* name, const QString& text, int x, int y) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, y, 76, 28);
-        b->setAutoDefault(false);
-        return b;
+        return makeButton(this, QLatin1String(name), text, QRect(x, y, 76, 28));
     };
 
     Label1 = label(QString(), 16, 10, 300, "Label1");

@@ -1,6 +1,7 @@
 // Conversion window: layout, formula switch, conversion, drawing, saves, reset.
 #include "app/t_henkan.h"
 
+#include "app/controls.h"
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
@@ -54,11 +55,8 @@ RadioGroup* makeSign(QWidget* parent, const char* name, int item, int x, int y) 
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint, int x, int y) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
+    auto* b = app::makeButton(parent, QLatin1String(name), caption, QRect(x, y, 80, 30));
     b->setToolTip(hint);
-    b->setGeometry(x, y, 80, 30);
-    b->setAutoDefault(false);
     return b;
 }
 

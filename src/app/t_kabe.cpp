@@ -1,6 +1,7 @@
 // Wall evaluation window: layout, and the commands that pass through to the model.
 #include "app/t_kabe.h"
 
+#include "app/controls.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
 
@@ -44,11 +45,7 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QR
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(x, y, 138, 28);
-    button->setAutoDefault(false);
-    return button;
+    return app::makeButton(parent, QLatin1String(name), caption, QRect(x, y, 138, 28));
 }
 
 int rowY(int row) { return kFirstRow + row * kRow; }

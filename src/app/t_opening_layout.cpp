@@ -1,6 +1,7 @@
 // The main window's controls and menu, placed at fixed positions like the
 // original form, and the one place where their signals are connected.
 #include "app/channel_box.h"
+#include "app/controls.h"
 #include "app/graph_image.h"
 #include "app/qt_canvas.h"
 #include "app/radio_group.h"
@@ -34,21 +35,6 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
     box->setGeometry(geometry);
     box->setChecked(checked);
     return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
 }
 
 QAction* makeAction(QMenu* menu, const char* name, const QString& caption, bool checkable = false,

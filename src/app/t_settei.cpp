@@ -1,6 +1,7 @@
 // Line style window: rows per channel, colour chooser, thick lines, defaults, .clr files.
 #include "app/t_settei.h"
 
+#include "app/controls.h"
 #include "app/qt_text.h"
 #include "plot/clr_file.h"
 
@@ -48,11 +49,8 @@ void TSettei::buildControls() {
         auto* sample = new QLabel(this);
         sample->setObjectName(QStringLiteral("Sample%1").arg(k));
         sample->setGeometry(72, y + 2, kSampleWidth, kSampleHeight);
-        auto* button = new QPushButton(QStringLiteral("..."), this);
-        button->setObjectName(QStringLiteral("Button%1").arg(k));
+        auto* button = makeButton(this, QStringLiteral("Button%1").arg(k), QStringLiteral("..."), {150, y - 1, 28, 22});
         button->setToolTip(QStringLiteral("線の色を選ぶ"));
-        button->setGeometry(150, y - 1, 28, 22);
-        button->setAutoDefault(false);
         auto* bold = new QCheckBox(this);
         bold->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         bold->setGeometry(192, y, 22, 20);
@@ -72,11 +70,7 @@ void TSettei::buildControls() {
     caption(QStringLiteral("現在記号は機能しません"), 16, noteY, 300);
 
     const auto button = [this](const char* name, const QString& text, int x, int y) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(x, y, 76, 28);
-        b->setAutoDefault(false);
-        return b;
+        return makeButton(this, QLatin1String(name), text, QRect(x, y, 76, 28));
     };
     const int buttonY = noteY + 30;
     Button17 = button("Button17", QStringLiteral("閉じる(&C)"), 12, buttonY);

@@ -2,6 +2,7 @@
 // the commands of its buttons.
 #include "app/t_skelton_edit.h"
 
+#include "app/controls.h"
 #include "app/graph_image.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
@@ -29,19 +30,8 @@ constexpr int kControlsWidth = 184;
 constexpr int kResultsLeft = kControlsLeft + kControlsWidth + 8;
 constexpr int kResultsWidth = 220;
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLabel* makeLabel(QWidget* parent, int number, QRect geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(geometry);
-    return label;
+    return app::makeLabel(parent, QStringLiteral("Label%1").arg(number), QString(), geometry);
 }
 
 double largestMagnitude(std::span<const double> values) {
