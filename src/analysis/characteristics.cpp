@@ -33,6 +33,20 @@ std::optional<double> halfPeakLoad(std::span<const double> x, std::span<const do
     return loadAt(x, y, x[indexOfMax(y)] / 2, sameX);
 }
 
+// The loads at 1/120 rad and at half the peak's angle on both sides of the
+// curve (neg is its mirror). False when a point falls where two stored points
+// share an X, which leaves the load there undefined.
+bool angleLoads(std::span<const double> x, std::span<const double> y, const Curve& neg, MeasuredValues& out) {
+    bool sameX = false;
+    out.at120.plus = loadAt(x, y, 1.0 / 120, sameX);
+    out.at120.minus = loadAt(neg.x, neg.y, 1.0 / 120, sameX);
+    out.at120.average = mean(out.at120.plus, out.at120.minus);
+    out.halfPeak.plus = halfPeakLoad(x, y, sameX);
+    out.halfPeak.minus = halfPeakLoad(neg.x, neg.y, sameX);
+    out.halfPeak.average = mean(out.halfPeak.plus, out.halfPeak.minus);
+    return !sameX;
+}
+
 // The smallest of the numbers shown in three labels, read back from their texts.
 std::optional<double> minimumOf(const CharacteristicLabels& labels, const char* a, const char* b, const char* c) {
     return std::min({labels.number(a), labels.number(b), labels.number(c)});
@@ -98,15 +112,7 @@ RecordValues recordValues(std::span<const double> x, std::span<const double> y, 
 
 std::optional<StepFailure> measuredValues(std::span<const double> x, std::span<const double> y, const PlotUnits& u,
                                           CharacteristicLabels& labels, MeasuredValues& out) {
-    const Curve neg = mirrored(x, y);
-    bool sameX = false;
-    out.at120.plus = loadAt(x, y, 1.0 / 120, sameX);
-    out.at120.minus = loadAt(neg.x, neg.y, 1.0 / 120, sameX);
-    out.at120.average = mean(out.at120.plus, out.at120.minus);
-    out.halfPeak.plus = halfPeakLoad(x, y, sameX);
-    out.halfPeak.minus = halfPeakLoad(neg.x, neg.y, sameX);
-    out.halfPeak.average = mean(out.halfPeak.plus, out.halfPeak.minus);
-    if (sameX) return StepFailure{kGammaPointMessage, "gamma_point error"};
+    if (!angleLoads(x, y, mirrored(x, y), out)) return StepFailure{kGammaPointMessage, "gamma_point error"};
     setColumn(labels, "PP120", "MP120", "AVP120", out.at120);
     setColumn(labels, "PP2G", "MP2G", "AVP2G", out.halfPeak);
     out.twoThirds = {labels.number("PP23"), labels.number("MP23"), labels.number("AVP23")};
@@ -131,19 +137,12 @@ std::optional<StepFailure> approximationValues(std::span<const double> x, std::s
         return std::nullopt;
     }
     const Curve neg = mirrored(x, y);
-    bool sameX = false;
-    out.at120.plus = loadAt(x, y, 1.0 / 120, sameX);
-    out.at120.minus = loadAt(neg.x, neg.y, 1.0 / 120, sameX);
-    out.at120.average = mean(out.at120.plus, out.at120.minus);
     if (!x.empty()) {
         out.twoThirds.plus = y[indexOfMax(y)] * 2 / 3;
         out.twoThirds.minus = neg.y[indexOfMax(neg.y)] * 2 / 3;
         out.twoThirds.average = mean(out.twoThirds.plus, out.twoThirds.minus);
     }
-    out.halfPeak.plus = halfPeakLoad(x, y, sameX);
-    out.halfPeak.minus = halfPeakLoad(neg.x, neg.y, sameX);
-    out.halfPeak.average = mean(out.halfPeak.plus, out.halfPeak.minus);
-    if (sameX) return StepFailure{kGammaPointMessage, "gamma_point error"};
+    if (!angleLoads(x, y, neg, out)) return StepFailure{kGammaPointMessage, "gamma_point error"};
     setColumn(labels, "APP120", "AMP120", "AAVP120", out.at120);
     setColumn(labels, "APP23", "AMP23", "AAVP23", out.twoThirds);
     setColumn(labels, "APP2G", "AMP2G", "AAVP2G", out.halfPeak);
