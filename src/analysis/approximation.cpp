@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <stdexcept>
 
 namespace kvx::analysis {
 
@@ -49,40 +51,107 @@ InverseResult invertGaussJordan(std::vector<double>& a, int n, double threshold)
     return r;
 }
 
+namespace {
+
+// Below this share of its length left after orthogonalisation, t times the
+// last basis vector counts as lying in the span already: the new direction
+// would be rounding noise, and the coefficients built on it meaningless.
+constexpr double kDependentDirection = 1e-10;
+
+double dot(const double* u, const double* v, std::size_t n) {
+    double s = 0.0;
+    for (std::size_t i = 0; i < n; ++i) s += u[i] * v[i];
+    return s;
+}
+
+std::size_t distinctValues(std::span<const double> x) {
+    std::vector<double> sorted(x.begin(), x.end());
+    std::sort(sorted.begin(), sorted.end());
+    return static_cast<std::size_t>(std::unique(sorted.begin(), sorted.end()) - sorted.begin());
+}
+
+// Least-squares polynomial in t (|t| <= 1) as monomial coefficients b[0] ... b[terms-1],
+// or nothing when the points cannot determine that many terms.
+//
+// The normal equations square the condition of the Vandermonde matrix, and at
+// degree 11-13 that leaves almost no correct digits, so the fit is projected on
+// an orthonormal basis of polynomials over the points instead: q[k+1] is
+// t * q[k] orthogonalised against all earlier q (twice, which keeps them
+// orthogonal to rounding level), and C tracks each q as monomial coefficients
+// so the projection can be handed back in the monomial form the program uses.
+std::optional<std::vector<double>> leastSquaresOnBasis(std::span<const double> t, std::span<const double> y,
+                                                       std::size_t terms) {
+    const std::size_t n = t.size();
+    std::vector<double> q(terms * n), C(terms * terms, 0.0), h(terms);
+    const auto row = [&](std::size_t k) { return q.data() + k * n; };
+    const auto coef = [&](std::size_t k) { return C.data() + k * terms; };
+    const double first = 1.0 / std::sqrt(static_cast<double>(n));
+    std::fill(row(0), row(0) + n, first);
+    coef(0)[0] = first;
+    std::vector<double> v(n);
+    for (std::size_t k = 0; k + 1 < terms; ++k) {
+        for (std::size_t i = 0; i < n; ++i) v[i] = t[i] * row(k)[i];
+        const double before = std::sqrt(dot(v.data(), v.data(), n));
+        std::fill(h.begin(), h.end(), 0.0);
+        for (int pass = 0; pass < 2; ++pass)
+            for (std::size_t j = 0; j <= k; ++j) {
+                const double c = dot(row(j), v.data(), n);
+                h[j] += c;
+                for (std::size_t i = 0; i < n; ++i) v[i] -= c * row(j)[i];
+            }
+        const double after = std::sqrt(dot(v.data(), v.data(), n));
+        if (!(after > kDependentDirection * before)) return std::nullopt;
+        for (std::size_t i = 0; i < n; ++i) row(k + 1)[i] = v[i] / after;
+        // q[k+1] = (t q[k] - sum h[j] q[j]) / after, coefficient by coefficient.
+        for (std::size_t c = 0; c < terms; ++c) {
+            double value = c > 0 ? coef(k)[c - 1] : 0.0;
+            for (std::size_t j = 0; j <= k; ++j) value -= h[j] * coef(j)[c];
+            coef(k + 1)[c] = value / after;
+        }
+    }
+    // Projecting the running residual (not y itself) on each q keeps what an
+    // earlier direction already explained out of the later coefficients.
+    std::vector<double> residual(y.begin(), y.end()), b(terms, 0.0);
+    for (std::size_t k = 0; k < terms; ++k) {
+        const double d = dot(row(k), residual.data(), n);
+        for (std::size_t i = 0; i < n; ++i) residual[i] -= d * row(k)[i];
+        for (std::size_t c = 0; c <= k; ++c) b[c] += d * coef(k)[c];
+    }
+    return b;
+}
+
+}  // namespace
+
 PolynomialFit fitPolynomial(int degree, std::span<const double> x, std::span<const double> y) {
+    if (degree < 0) throw std::invalid_argument("fitPolynomial: negative degree");
     PolynomialFit fit;
-    const auto terms = static_cast<std::size_t>(degree + 1);
+    const auto terms = static_cast<std::size_t>(degree) + 1;
     fit.a.assign(terms, 0.0);
+    const std::size_t n = std::min(x.size(), y.size());
+    x = x.first(n);
+    y = y.first(n);
+    const auto finite = [](double v) { return std::isfinite(v); };
+    if (!std::all_of(x.begin(), x.end(), finite) || !std::all_of(y.begin(), y.end(), finite) ||
+        distinctValues(x) < terms) {
+        fit.status = 1;
+        return fit;
+    }
     double scale = 0.0;
     for (double v : x) scale = std::max(scale, std::fabs(v));
     if (scale == 0.0) {
         fit.status = 1;
         return fit;
     }
-    std::vector<double> S(2 * terms - 1, 0.0), T(terms, 0.0);
-    const std::size_t n = std::min(x.size(), y.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const double u = x[i] / scale;
-        double power = 1.0;
-        for (std::size_t k = 0; k < S.size(); ++k) {
-            S[k] += power;
-            if (k < terms) T[k] += y[i] * power;
-            power *= u;
-        }
-    }
-    std::vector<double> m(terms * terms);
-    for (std::size_t r = 0; r < terms; ++r)
-        for (std::size_t c = 0; c < terms; ++c) m[r * terms + c] = S[r + c];
-    const InverseResult inverse = invertGaussJordan(m, static_cast<int>(terms), 1e-20);
-    if (inverse.status != 0) {
+    std::vector<double> t(n);
+    for (std::size_t i = 0; i < n; ++i) t[i] = x[i] / scale;
+    const std::optional<std::vector<double>> b = leastSquaresOnBasis(t, y, terms);
+    if (!b) {
         fit.status = 1;
         return fit;
     }
     double scalePower = 1.0;
     for (std::size_t i = 0; i < terms; ++i) {
-        double b = 0.0;
-        for (std::size_t j = 0; j < terms; ++j) b += m[i * terms + j] * T[j];
-        fit.a[i] = b / scalePower;
+        fit.a[i] = (*b)[i] / scalePower;
         scalePower *= scale;
     }
     return fit;

@@ -18,10 +18,13 @@ struct InverseResult {
 };
 InverseResult invertGaussJordan(std::vector<double>& a, int n, double threshold);
 
-/// Least-squares polynomial of `degree` through the points: coefficients a[0]
-/// ... a[degree]. The normal equations are solved on x divided by max|x|
-/// (rad records would otherwise be singular at the 1e-20 pivot threshold) and
-/// the coefficients scaled back. A singular system gives all zeros and status 1.
+/// Least-squares polynomial of `degree` (>= 0) through the points: coefficients
+/// a[0] ... a[degree] of y = a0 + a1 x + ... The fit is made on t = x / max|x|
+/// with an orthonormal polynomial basis, so it is the true least-squares
+/// polynomial up to rounding even at degree 13, and the coefficients are
+/// scaled back to x. Status 1 with all coefficients 0: the points cannot
+/// determine the polynomial (fewer distinct X than coefficients, X so close
+/// that they are numerically one, or a non-finite value).
 struct PolynomialFit {
     int status = 0;
     std::vector<double> a;
