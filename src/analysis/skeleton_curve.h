@@ -7,21 +7,24 @@
 
 namespace kvx::analysis {
 
-/// The store every later evaluation reads: 1500 slots. After an approximation
-/// it holds the 300 samples of the fitted curve while `count` still counts the
-/// skeleton points the fit was made to.
+/// The store every later evaluation reads: 1500 slots. `count` is always the
+/// number of points the store holds: the skeleton points, or the 300 samples
+/// of the fitted curve once an approximation has replaced them. Counting the
+/// skeleton points over the samples would make the editor and the wall
+/// evaluation read a truncated curve (or a leftover skeleton point as a sample).
 struct SkeletonCurve {
     static constexpr int kSlots = 1500;
     static constexpr int kApproximationSamples = 300;
     std::vector<double> X = std::vector<double>(kSlots, 0.0);
     std::vector<double> Y = std::vector<double>(kSlots, 0.0);
     int count = 0;
+    /// The skeleton points the approximation was fitted to (equal to `count` without one).
+    int skeletonPoints = 0;
     bool approximated = false;
 
-    /// Points held in the store: 300 with an approximation, else the skeleton count.
-    int stored() const { return approximated ? kApproximationSamples : count; }
-    std::span<const double> storedX() const { return std::span<const double>(X).first(static_cast<std::size_t>(stored())); }
-    std::span<const double> storedY() const { return std::span<const double>(Y).first(static_cast<std::size_t>(stored())); }
+    int stored() const { return count; }
+    std::span<const double> storedX() const { return std::span<const double>(X).first(static_cast<std::size_t>(count)); }
+    std::span<const double> storedY() const { return std::span<const double>(Y).first(static_cast<std::size_t>(count)); }
 };
 
 /// A list of points being reduced step by step.

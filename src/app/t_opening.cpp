@@ -254,6 +254,11 @@ void TOpening::setEditorWallButton(bool enabled) {
 
 void TOpening::showEditor() { m_editor->FormShow(); }
 
+void TOpening::storeReplaced() {
+    // Markers drawn for the old points would be what the user edits, not the store.
+    if (m_editor->isVisible()) m_editor->FormShow();
+}
+
 SkeletonContext TOpening::currentSkeletonContext() const {
     SkeletonContext c;
     const auto stripped = [](const std::string& unit) {

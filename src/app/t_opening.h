@@ -226,6 +226,7 @@ private:
     analysis::ElastoFile* elastoFile() override { return &m_elasto; }
     void setEditorWallButton(bool enabled) override;
     void showEditor() override;
+    void storeReplaced() override;
     void showCharacteristics() override;
 
     // The skeleton editor's and the wall evaluation's view of this window.

@@ -127,7 +127,7 @@ void elastoSideJson(JsonWriter& j, const char* key, const std::optional<analysis
 
 void skeletonJson(JsonWriter& j, const plot::SkeletonState& s) {
     j.key("skeleton").beginObject();
-    j.key("count").value(s.curve.count);
+    j.key("count").value(s.curve.skeletonPoints);
     j.key("x").beginArray();
     for (double v : s.curve.storedX()) j.value(v);
     j.endArray();
@@ -188,6 +188,7 @@ void editorJson(JsonWriter& j, const analysis::EditorEvaluation& e) {
     j.key("editor").beginObject();
     if (e.failure) {
         j.key("error").value(e.failure->caption);
+        j.key("message").value(e.failure->message);
     } else {
         j.key("Pmax").value(e.Pmax);
         j.key("gm").value(e.gm);
@@ -211,8 +212,13 @@ void editorJson(JsonWriter& j, const analysis::EditorEvaluation& e) {
 
 void wallJson(JsonWriter& j, const WallRun& run) {
     j.key("wall").beginObject();
-    if (run.wallFailure && (!run.wall || run.wall->text("Edit1").empty())) {
+    // A refused wall evaluation always says so; the values the window would
+    // still show (copied from the skeleton) stay beside the error.
+    if (run.wallFailure) {
         j.key("error").value(run.wallFailure->caption);
+        j.key("message").value(run.wallFailure->message);
+    }
+    if (!run.wall || run.wall->text("Edit1").empty()) {
         j.endObject();
         return;
     }
@@ -235,7 +241,6 @@ void wallJson(JsonWriter& j, const WallRun& run) {
     };
     star("star_current", n.starCurrent);
     star("star_former", n.starFormer);
-    if (run.wallFailure) j.key("message").value(run.wallFailure->message);
     j.endObject();
 }
 
@@ -497,9 +502,11 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
         plot::NullCanvas canvas;
         const RunResult r = runBatch(one, remembering, canvas, nullptr, elasto.isOpen() ? &elasto : nullptr);
         if (!options.wallFile.empty() && std::filesystem::exists(options.wallFile)) wallFileStarted = true;
+        // A file refused late in the chain (no 0.8 Pmax point, say) still has
+        // its record, skeleton and model: its partial result stays in the list.
+        if (options.json && !r.output.empty()) j.raw(r.output);
         if (r.exitCode == 0) {
             std::fprintf(progress, "[%zu/%zu] %s: 完了\n", i + 1, total, one.file.c_str());
-            if (options.json) j.raw(r.output);
         } else {
             const std::string why = remembering.last.empty() ? "評価できませんでした" : oneLine(remembering.last);
             std::fprintf(progress, "[%zu/%zu] %s: 失敗 (%s)\n", i + 1, total, one.file.c_str(), why.c_str());

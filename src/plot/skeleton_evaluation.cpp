@@ -19,6 +19,7 @@ void storePoints(SkeletonCurve& curve, const analysis::PointList& p) {
     const std::size_t n = std::min<std::size_t>(p.size(), SkeletonCurve::kSlots);
     for (std::size_t i = 0; i < n; ++i) curve.X[i] = p.x[i], curve.Y[i] = p.y[i];
     curve.count = static_cast<int>(n);
+    curve.skeletonPoints = curve.count;
     curve.approximated = false;
 }
 
@@ -82,6 +83,7 @@ void approximate(SkeletonState& state, int degree, ui::Interaction& ia) {
         curve.X[i] = x0 + static_cast<double>(i) * (xn - x0) / 300;
         curve.Y[i] = a.value(curve.X[i]);
     }
+    curve.count = SkeletonCurve::kApproximationSamples;
     curve.approximated = true;
 }
 
@@ -140,6 +142,7 @@ void runSkeletonEvaluation(std::span<const double> x, std::span<const double> y,
     state.approximation = {};
 
     storePoints(state.curve, analysis::skeletonPoints(x, y));
+    host.storeReplaced();
 
     state.record = analysis::recordValues(x, y, o.units, state.labels);
     if (o.guideLines) drawGuideLines(canvas, map, state.record, o.units.rad());
@@ -158,7 +161,10 @@ void runSkeletonEvaluation(std::span<const double> x, std::span<const double> y,
         return;
     }
 
-    if (o.approximationDegree != 0) approximate(state, o.approximationDegree, ia);
+    if (o.approximationDegree != 0) {
+        approximate(state, o.approximationDegree, ia);
+        host.storeReplaced();
+    }
 
     if (state.curve.stored() > 0) {
         const Pen saved = canvas.pen();

@@ -56,6 +56,9 @@ public:
     virtual void showEditor() = 0;                       // the skeleton editor, non-modal
     virtual void showCharacteristics() = 0;              // TCoeff
     virtual void uncheckFileOutput() = 0;                // CBFile
+    /// The store was rebuilt or replaced by the curve's samples: an editor on
+    /// screen must show (and so evaluate) what the store now holds.
+    virtual void storeReplaced() {}
 };
 
 class NullSkeletonHost : public SkeletonHost {

@@ -80,15 +80,6 @@ TEST(SkeletonSteps, ResamplingInto301Bins) {
     EXPECT_EQ(flat.size(), 0u);
 }
 
-TEST(SkeletonCurve, StoredPointsFollowTheApproximation) {
-    SkeletonCurve c;
-    c.count = 42;
-    EXPECT_EQ(c.stored(), 42);
-    c.approximated = true;
-    EXPECT_EQ(c.stored(), 300);
-    EXPECT_EQ(c.storedX().size(), 300u);
-}
-
 TEST(SkeletonSteps, SortedInputTakesTheSameOrderAsTheExchangeSort) {
     // The literal exchange sort, for reference.
     const auto reference = [](PointList p) {

@@ -147,6 +147,31 @@ private slots:
         QVERIFY(l[2].split(',')[12] != row[12]);  // the multiplier of the first row had the longer wall
     }
 
+    void approximatedCurveReachesEditorAndWallWhole() {
+        // The sample's skeleton has 220 points; the curve's 300 samples run to
+        // 0.0664 rad. Reading only the first 220 samples cut it at 0.043 rad,
+        // before the load falls to 0.8 Pmax, and the evaluation was refused.
+        for (const char* item : {"N72", "N991"}) {
+            WindowFixture f;
+            kvx::app::TSkelton_edit* editor = kvx::test::openEditor(f, kvx::test::sampleFile());
+            QVERIFY(editor);
+            f.action(item)->trigger();  // redraws with the approximation; the editor stays open
+            QVERIFY2(f.takeShown().empty(), item);
+            const auto& curve = kvx::test::curveOf(f);
+            QCOMPARE(curve.count, 300);
+            QCOMPARE(editor->Label1->text(), QStringLiteral("Skelton Points 300"));
+            editor->Button3->click();
+            QVERIFY2(f.takeShown().empty(), item);
+            QVERIFY(!editor->label(17)->text().isEmpty());  // δu and Pu found
+            editor->Button4->click();
+            TKabe* w = f.window->wallWindow();
+            QVERIFY(w->isVisible());
+            QVERIFY2(std::fabs(text(w, 4).toDouble() - curve.X[299]) < 1e-5, qPrintable(text(w, 4)));
+            QVERIFY(text(w, 4).toDouble() > 0.066);
+            QVERIFY(!text(w, 18).isEmpty() && !text(w, 21).isEmpty());
+        }
+    }
+
     void unitOtherThanRadiansIsRefused() {
         WindowFixture f;
         kvx::app::TSkelton_edit* editor = kvx::test::openEditor(f, kvx::test::stoppedEarlyFile("mm"));

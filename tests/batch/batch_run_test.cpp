@@ -5,6 +5,9 @@
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +15,27 @@
 
 using namespace kvx::batch;
 using kvx::test::TempDir;
+
+namespace {
+
+QJsonObject parse(const std::string& json) {
+    QJsonParseError error;
+    const QJsonDocument d = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << json;
+    return d.object();
+}
+
+/// A push stopped before the load fell: rises to about 19.5 kN at 0.03 rad, no 0.8 Pmax point.
+std::string stoppedEarlyRecord() {
+    std::string bytes = "1,2\nP,D\n,\nkN,rad\n";
+    for (int i = 0; i <= 300; ++i) {
+        const double x = 0.03 * i / 300;
+        bytes += std::to_string(20 * (1 - std::exp(-x / 0.008))) + "," + std::to_string(x) + "\n";
+    }
+    return bytes;
+}
+
+}  // namespace
 
 TEST(BatchRun, ReportsTheDataSetAsJson) {
     TempDir dir;
@@ -166,6 +190,55 @@ TEST(BatchRun, WallRowsCollectInOneFile) {
     EXPECT_NE(text.find(",    5.06,    6.23\n"), std::string::npos) << text;
 }
 
+TEST(BatchRun, ApproximatedCurveIsEvaluatedWhole) {
+    // The sample's skeleton has 220 points and the curve's 300 samples reach
+    // 0.0664 rad; the editor and the wall once read only the first 220
+    // samples (cut at 0.043 rad) and found no 0.8 Pmax point.
+    for (int degree : {7, 99}) {
+        SCOPED_TRACE(degree);
+        BatchOptions o;
+        o.json = true;
+        o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+        o.approximation = degree;
+        o.wallLength = "1.82";
+        kvx::ui::ScriptedInteraction ia;
+        kvx::plot::NullCanvas canvas;
+        const auto r = runBatch(o, ia, canvas);
+        ASSERT_EQ(r.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+        const QJsonObject j = parse(r.output);
+        const QJsonArray x = j["skeleton"].toObject()["x"].toArray();
+        ASSERT_EQ(x.size(), 300);
+        EXPECT_FALSE(j["editor"].toObject().contains("error"));
+        EXPECT_GT(j["editor"].toObject()["du"].toDouble(), 0.04);
+        const QJsonObject wall = j["wall"].toObject();
+        EXPECT_FALSE(wall.contains("error"));
+        EXPECT_EQ(wall["gend"].toDouble(), static_cast<double>(static_cast<float>(x[299].toDouble())));
+        EXPECT_GT(wall["multiplier_current"].toDouble(), 2.0);
+    }
+}
+
+TEST(BatchRun, EveryRefusedStageCarriesAnError) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.file = dir.write("early.csv", stoppedEarlyRecord());
+    o.skeleton = true;
+    o.wallLength = "1.82";
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    EXPECT_EQ(r.exitCode, 1);
+    const QJsonObject j = parse(r.output);
+    EXPECT_EQ(j["editor"].toObject()["error"].toString(), QStringLiteral("0.8Pmaxの点が見つけられない"));
+    EXPECT_FALSE(j["editor"].toObject()["message"].toString().isEmpty());
+    const QJsonObject wall = j["wall"].toObject();
+    EXPECT_EQ(wall["error"].toString(), QStringLiteral("壁倍率評価"));
+    EXPECT_FALSE(wall["message"].toString().isEmpty());
+    // What the window would still show beside the refusal stays.
+    EXPECT_GT(wall["Pmax"].toDouble(), 19.0);
+    EXPECT_TRUE(j["skeleton"].isObject());
+}
+
 TEST(BatchRun, WallNeedsARadRecord) {
     TempDir dir;
     std::string bytes = "1,2\nP,D\n,\nkN,mm\n";
@@ -243,4 +316,35 @@ TEST(BatchSeries, EvaluatesEveryFileAndSkipsTheBrokenOne) {
     const std::string walls = kvx::test::readBytes(dir.file("series.csv"));
     EXPECT_EQ(std::count(walls.begin(), walls.end(), '\n'), 2 + 3);
     EXPECT_NE(r.output.find("\"failed\": [\n    {\n      \"file\": \"" + o.dataFiles[1]), std::string::npos) << r.output;
+}
+
+TEST(BatchSeries, KeepsThePartialResultOfALateRefusal) {
+    TempDir dir;
+    const std::string sample = kvx::test::readBytes(std::string(SAMPLES_DIR) + "/racking-test.csv");
+    BatchOptions o;
+    o.json = true;
+    o.skeleton = true;
+    o.wallLength = "1.82";
+    o.dataFiles = {dir.write("a.csv", sample), dir.write("early.csv", stoppedEarlyRecord()),
+                   dir.write("broken.csv", "1,2\nP,D\n,\nkN,rad\n1,2,3\n")};
+    o.file = o.dataFiles.front();
+    kvx::ui::ScriptedInteraction ia;
+    TempDir progressDir;
+    std::FILE* progress = std::fopen(progressDir.file("progress.txt").c_str(), "w+");
+    const auto r = runSeries(o, ia, progress);
+    std::fclose(progress);
+    EXPECT_EQ(r.exitCode, 1);
+    const QJsonObject j = parse(r.output);
+    const QJsonArray results = j["results"].toArray();
+    ASSERT_EQ(results.size(), 2);  // the unreadable file has nothing to keep
+    const QJsonObject early = results[1].toObject();
+    EXPECT_EQ(early["file"].toString().toStdString(), o.dataFiles[1]);
+    EXPECT_TRUE(early["skeleton"].isObject());
+    EXPECT_TRUE(early["record"].isObject());
+    EXPECT_EQ(early["editor"].toObject()["error"].toString(), QStringLiteral("0.8Pmaxの点が見つけられない"));
+    const QJsonArray failed = j["failed"].toArray();
+    ASSERT_EQ(failed.size(), 2);
+    EXPECT_EQ(failed[0].toObject()["file"].toString().toStdString(), o.dataFiles[1]);
+    EXPECT_FALSE(failed[0].toObject()["message"].toString().isEmpty());
+    EXPECT_EQ(failed[1].toObject()["file"].toString().toStdString(), o.dataFiles[2]);
 }
