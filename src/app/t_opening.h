@@ -371,7 +371,7 @@ private:
     QCheckBox* CheckBox36 = nullptr;    // "下に表示": 1/n labels below
     QCheckBox* CheckBox37 = nullptr;    // "上に表示": 1/n labels above
     QCheckBox* SkeltonCheck = nullptr;  // "骨格曲線": skeleton curve
-    QCheckBox* PFPCheck = nullptr;      // "完全弾塑性" (hidden)
+    QCheckBox* PFPCheck = nullptr;      // "完全弾塑性": bilinear model and characteristics window
     QCheckBox* SKEdit = nullptr;        // "データ編集": skeleton editing
     QCheckBox* CBRad = nullptr;         // "変形角1/ｎ"
     QCheckBox* CBBold = nullptr;        // "太線(すべて）"

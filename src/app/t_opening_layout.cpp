@@ -180,11 +180,13 @@ void TOpening::buildOptionControls(QWidget* area) {
     CBMax4 = makeCheckBox(maxGroup, "CBMax4", QStringLiteral("右下"), QRect(64, 38, 56, 20), true);
     for (QCheckBox* box : {CBMax1, CBMax2, CBMax3, CBMax4}) box->setToolTip(hint);
 
-    // Kept from the original form but not offered to the user.
+    // In the skeleton row: without it the bilinear model and the characteristics
+    // window are out of reach, and ELASTO.CSV's model columns stay 0.
     PFPCheck = makeCheckBox(area, "PFPCheck", QStringLiteral("完全弾塑性"), cell(3, 4));
+    // Kept from the original form but not offered to the user.
     CBKabe = makeCheckBox(area, "CBKabe", QStringLiteral("壁倍率"), cell(3, 5));
     CBModify = makeCheckBox(area, "CBModify", QString(), cell(3, 5));
-    for (QCheckBox* hidden : {PFPCheck, CBKabe, CBModify}) hidden->hide();
+    for (QCheckBox* hidden : {CBKabe, CBModify}) hidden->hide();
 }
 
 void TOpening::buildLabelsAndGrid(QWidget* area) {

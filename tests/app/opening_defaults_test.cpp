@@ -73,9 +73,24 @@ private slots:
         }
         QVERIFY(f.find<QPushButton>("Button4")->isEnabled());
         for (const char* name : {"Button1", "Button7", "Button10"}) QVERIFY2(f.find<QPushButton>(name)->isHidden(), name);
-        for (const char* name : {"PFPCheck", "CBKabe", "CBModify"}) QVERIFY2(f.find<QCheckBox>(name)->isHidden(), name);
+        for (const char* name : {"CBKabe", "CBModify"}) QVERIFY2(f.find<QCheckBox>(name)->isHidden(), name);
         QCOMPARE(f.find<QTableWidget>("StringGrid1")->columnCount(), 17);
         QCOMPARE(f.find<QTableWidget>("StringGrid1")->rowCount(), 10);
+    }
+
+    void bilinearModelBoxSitsInTheSkeletonRow() {
+        WindowFixture f;
+        QCheckBox* model = f.find<QCheckBox>("PFPCheck");
+        QVERIFY(!model->isHidden() && model->isEnabled() && !model->isChecked());
+        QCOMPARE(model->text(), QStringLiteral("完全弾塑性"));
+        const QRect skeleton = f.find<QCheckBox>("SkeltonCheck")->geometry();
+        QCOMPARE(model->geometry().top(), skeleton.top());
+        QVERIFY(model->geometry().left() > skeleton.right());
+        // No other visible control of the window covers it, and its caption fits.
+        for (QWidget* other : model->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (other != model && !other->isHidden())
+                QVERIFY2(!other->geometry().intersects(model->geometry()), qPrintable(other->objectName()));
+        QVERIFY(model->sizeHint().width() <= model->width());
     }
 
     void coloursAllSixteenChannelBoxesAtStartup() {

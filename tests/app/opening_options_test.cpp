@@ -2,6 +2,7 @@
 // menu radio groups, coupled controls, loop judgment, force unit, channel
 // boxes and their colours.
 #include "app/radio_group.h"
+#include "app/t_coeff.h"
 #include "app/t_form1.h"
 #include "window_fixture.h"
 
@@ -269,6 +270,32 @@ private slots:
 
         f.find<QPushButton>("Button11")->click();
         for (int k = 1; k <= 16; ++k) QVERIFY(!f.window->channelBox(k)->isChecked());
+    }
+
+    void bilinearModelBoxShowsTheCharacteristicsWindow() {
+        // A user who ticks "骨格曲線" and then "完全弾塑性" gets the model of both
+        // sides and "復元力特性"; the ELASTO.CSV row carries the model values.
+        WindowFixture f;
+        QFile sample(QStringLiteral(SAMPLES_DIR "/racking-test.csv"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("wall.csv"), sample.readAll(), QStringLiteral("test1"))));
+        f.find<QCheckBox>("SkeltonCheck")->click();
+        QVERIFY(!f.window->characteristicsWindow()->isVisible());
+        f.takeShown();
+        f.find<QCheckBox>("CBFile")->setChecked(true);
+        f.find<QCheckBox>("PFPCheck")->click();  // redraws
+        auto* coeff = f.window->characteristicsWindow();
+        QVERIFY(coeff->isVisible());
+        QCOMPARE(coeff->windowTitle(), QStringLiteral("復元力特性"));
+        for (const char* name : {"PK", "YP", "Dv", "Du"}) QVERIFY2(!coeff->valueLabel(name)->text().isEmpty(), name);
+        QFile elasto(f.dir() + QStringLiteral("/ELASTO.CSV"));
+        QVERIFY(elasto.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = elasto.readAll().trimmed().split('\n');
+        QCOMPARE(rows.size(), 2);
+        const QList<QByteArray> fields = rows[1].split(',');
+        QCOMPARE(fields.size(), 3 + 37);
+        QVERIFY2(fields[3 + 29].toDouble() > 0, rows[1].constData());  // PK
+        QVERIFY(fields[3 + 31].toDouble() > 0);                        // YP
     }
 
     void channelBoxClickDrawsTheGraphPrompt() {
