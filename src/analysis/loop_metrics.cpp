@@ -61,7 +61,16 @@ std::string fixedText(double value, int precision, int digits) {
     return text::format("%.*f", digits, rounded);
 }
 
-std::string areaText(const LoopValues& v) { return fixedText(v.area, 6, 2); }
+std::string areaText(const LoopValues& v) {
+    // Loops in kN·rad enclose 0.0002–0.0007: two decimals would show 0.00 for
+    // every one of them. At least three significant digits, never fewer than two decimals.
+    int digits = 2;
+    if (std::isfinite(v.area) && v.area > 0.0) {
+        const int integerDigits = static_cast<int>(std::floor(std::log10(v.area))) + 1;
+        digits = std::max(digits, 3 - integerDigits);
+    }
+    return fixedText(v.area, 6, digits);
+}
 
 std::string dampingText(const LoopValues& v) { return v.heq ? fixedText(*v.heq, 6, 3) : std::string(); }
 

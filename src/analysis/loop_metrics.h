@@ -37,8 +37,9 @@ struct LoopValues {
 /// accumulated while it was drawn.
 LoopValues loopValues(std::span<const double> x, std::span<const double> y, int s, int e, double signedArea);
 
-/// The pause window's texts: area with 2 decimals, damping ratio with 3, stiffness with 6
-/// (empty where the value does not exist).
+/// The pause window's texts: area with 2 decimals or as many as give 3
+/// significant digits, damping ratio with 3, stiffness with 6 (empty where the
+/// value does not exist).
 std::string areaText(const LoopValues& v);
 std::string dampingText(const LoopValues& v);
 std::string stiffnessText(const LoopValues& v);

@@ -33,7 +33,7 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     Label2 = label(this, QString(), 110, 12, 200, "Label2");
     label(this, QStringLiteral("ループ面積"), 16, 36, 90);
     Label4 = label(this, QString(), 110, 36, 200, "Label4");
-    label(this, QStringLiteral("等価減衰定数"), 16, 58, 90);
+    label(this, QStringLiteral("等価減衰比"), 16, 58, 90);
     Label6 = label(this, QString(), 110, 58, 200, "Label6");
     label(this, QStringLiteral("等価剛性"), 16, 80, 90);
     Label8 = label(this, QString(), 110, 80, 200, "Label8");

@@ -67,6 +67,25 @@ TEST(LoopMetrics, PauseWindowTexts) {
     }
 }
 
+TEST(LoopMetrics, AreaTextShowsThreeSignificantDigits) {
+    // Loops of a record in kN·rad enclose a few 1e-4: "0.00" told the user nothing.
+    struct Case {
+        double area;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0.00"},           {0.000345678, "0.000346"}, {0.0007, "0.000700"}, {0.012345, "0.0123"},
+        {0.5, "0.500"},          {0.999999, "1.000"},    {1.0, "1.00"},        {2.0, "2.00"},
+        {123.456, "123.46"},     {1e-9, "0.00000000100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.area);
+        LoopValues v;
+        v.area = c.area;
+        EXPECT_EQ(areaText(v), c.text);
+    }
+}
+
 TEST(LoopFile, HeaderAndLinesByteForByte) {
     kvx::test::TempDir dir;
     LoopFile f;

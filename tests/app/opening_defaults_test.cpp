@@ -39,6 +39,10 @@ private slots:
         QCOMPARE(f.find<QGroupBox>("RGmainch")->title(), QStringLiteral("主軸チャンネル"));
         QCOMPARE(f.find<QGroupBox>("GBselectch")->title(), QStringLiteral("表示チャンネル"));
         QCOMPARE(f.window->pauseWindow()->windowTitle(), QStringLiteral("一時停止"));
+        QStringList headings;
+        for (const QLabel* l : f.window->pauseWindow()->findChildren<QLabel*>())
+            if (l->objectName().isEmpty()) headings << l->text();
+        QVERIFY2(headings.contains(QStringLiteral("等価減衰比")), qPrintable(headings.join(QLatin1Char(','))));
         QCOMPARE(f.takeShown(), std::vector<std::string>{});
     }
 
