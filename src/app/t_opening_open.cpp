@@ -38,7 +38,9 @@ void TOpening::Button2Click() {
         finishOpen();
         return;
     }
-    openFile(fromPath(*path));
+    // The prompt replaced the graph while the dialog was up: a file that
+    // fails to open leaves the previous data set, so its graph comes back.
+    if (!openFile(fromPath(*path)) && m_state.DataLoaded) Button4Click();
 }
 
 bool TOpening::openFile(const QString& path) {
@@ -51,14 +53,18 @@ bool TOpening::openFile(const QString& path) {
         Button2->setEnabled(true);
         return chosen;
     };
+    const TTaio::Memento correspondenceBefore = m_taio->memento();
+    const bool correspondenceButtonBefore = BtnTaio->isEnabled();
     m_taio->reset();
     // The core reads into a fresh data set and has told the user of any
     // failure; then the previous data set and the whole window stay as they
-    // were (the data list button included, which is only touched on success).
+    // were (the data list button included, which is only touched on success),
+    // and the correspondence window goes on describing that data set.
     std::optional<data::OpenedFile> opened =
         data::openDataFile(toPath(path), dataFileFormat(), m_state.forceUnit, *m_interaction, chooseCorrespondence);
     if (!opened) {
-        BtnTaio->setEnabled(m_state.FileChannelCount > data::kMaxChannels);
+        m_taio->restore(correspondenceBefore);
+        BtnTaio->setEnabled(correspondenceButtonBefore);
         return false;
     }
     const bool wide = opened->fileChannelCount > data::kMaxChannels;
@@ -84,6 +90,7 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     BtnTaio->setEnabled(opened.fileChannelCount > data::kMaxChannels);
 
     m_state.data = std::move(opened.data);
+    ++m_state.dataIdentity;
     // The list must never offer rows and cells of the previous file.
     m_dataList->rebuild();
     m_state.ForceFactor = m_state.data.ForceFactor;

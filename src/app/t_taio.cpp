@@ -77,6 +77,43 @@ void TTaio::showCorrespondence() {
     }
 }
 
+TTaio::Memento TTaio::memento() const {
+    Memento m;
+    m.correspondence = m_correspondence;
+    m.confirmed = m_confirmed;
+    m.visible = isVisible();
+    m.reducedFile = m_reducedFile;
+    m.dataFileName = m_dataFileName;
+    m.fileChannels = Label18->text();
+    m.status = Label19->text();
+    m.statusColor = Label19->palette().color(QPalette::WindowText);
+    m.maximum = m_upDowns[0]->maximum();
+    for (std::size_t i = 0; i < 16; ++i) m.rowsEnabled[i] = m_upDowns[i]->isEnabled();
+    const QPushButton* const buttons[] = {Button1, Button2, Button3, Button4};
+    for (std::size_t i = 0; i < 4; ++i) m.buttonsEnabled[i] = buttons[i]->isEnabled();
+    return m;
+}
+
+void TTaio::restore(const Memento& m) {
+    m_correspondence = m.correspondence;
+    m_confirmed = m.confirmed;
+    m_reducedFile = m.reducedFile;
+    m_dataFileName = m.dataFileName;
+    for (std::size_t i = 0; i < 16; ++i) {
+        const QSignalBlocker quiet(m_upDowns[i]);
+        m_upDowns[i]->setMaximum(m.maximum);
+        m_upDowns[i]->setEnabled(m.rowsEnabled[i]);
+        m_labels[i]->setEnabled(m.rowsEnabled[i]);
+    }
+    showCorrespondence();
+    Label18->setText(m.fileChannels);
+    setStatus(m.status, m.statusColor);
+    QPushButton* const buttons[] = {Button1, Button2, Button3, Button4};
+    for (std::size_t i = 0; i < 4; ++i) buttons[i]->setEnabled(m.buttonsEnabled[i]);
+    if (m.visible && !isVisible()) show();
+    if (!m.visible && isVisible()) hide();
+}
+
 void TTaio::setStatus(const QString& text, const QColor& color) {
     Label19->setText(text);
     QPalette p = Label19->palette();

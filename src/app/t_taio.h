@@ -5,7 +5,9 @@
 #include "data/correspondence.h"
 #include "ui/interaction.h"
 
+#include <QColor>
 #include <QDialog>
+#include <QString>
 
 #include <array>
 #include <optional>
@@ -35,6 +37,22 @@ public:
     bool statusAfterRead(int channels);
     /// Where "ファイル保存" copies from and what it must not overwrite.
     void setFiles(const std::string& reducedFile, const std::string& dataFileName);
+
+    /// Everything the window says about the data on screen. An open that fails
+    /// or is refused puts it back: the previous data set stays, and so must
+    /// its description.
+    struct Memento {
+        data::Correspondence correspondence;
+        bool confirmed = false, visible = false;
+        std::string reducedFile, dataFileName;
+        QString fileChannels, status;
+        QColor statusColor;
+        int maximum = 16;
+        std::array<bool, 16> rowsEnabled{};
+        std::array<bool, 4> buttonsEnabled{};  // Button1 ... Button4
+    };
+    Memento memento() const;
+    void restore(const Memento& m);
 
     const data::Correspondence& correspondence() const { return m_correspondence; }
     QSpinBox* upDown(int graphChannel) const { return m_upDowns.at(static_cast<std::size_t>(graphChannel - 1)); }

@@ -1,11 +1,13 @@
 // The open command (dialog, cancel, mismatch, good and bad files) and the
 // exit command (questions, temporary files, ending the program).
 #include "app/qt_text.h"
+#include "app/t_taio.h"
 #include "window_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 
 using kvx::test::WindowFixture;
@@ -36,6 +38,20 @@ WindowSnapshot snapshot(const WindowFixture& f) {
             f.window->state().DataDirectory,
             f.window->channelBox(2)->isChecked(),
             f.find<QPushButton>("Button8")->isEnabled()};
+}
+
+QByteArray wideFile(int channels) {
+    QByteArray s;
+    const auto line = [&](auto field) {
+        for (int c = 1; c <= channels; ++c) s += (c > 1 ? "," : "") + field(c);
+        s += "\n";
+    };
+    line([](int c) { return QByteArray::number(c); });
+    line([](int c) { return "P" + QByteArray::number(c); });
+    line([](int) { return QByteArray(); });
+    line([](int c) { return QByteArray(c == 1 ? "kN" : "mm"); });
+    for (int r = 1; r <= 3; ++r) line([&](int c) { return QByteArray::number(c * 10 + r); });
+    return s;
 }
 
 void openThroughDialog(WindowFixture& f, const QString& path) {
@@ -167,6 +183,57 @@ private slots:
         QCOMPARE(snapshot(f), before);
         QCOMPARE(f.window->state().data.value(0, 0), firstValue);
         QVERIFY(!f.window->hasEnded());
+    }
+
+    void aFailedOpenDrawsThePreviousGraphAgain() {
+        // The file button shows its prompt while the dialog is up; a file
+        // that fails leaves the previous data, and so its graph, on screen.
+        WindowFixture f;
+        openThroughDialog(f, f.write(QStringLiteral("wall.csv"), kvx::test::threeChannelFile()));
+        QWidget* image1 = f.find<QWidget>("Image1");
+        const QImage graph = image1->grab().toImage();
+        QByteArray broken = kvx::test::threeChannelFile();
+        broken += "1,2\n";
+        openThroughDialog(f, f.write(QStringLiteral("broken.csv"), broken));
+        QCOMPARE(f.interaction.shown.back().caption, std::string("データエラー"));
+        QVERIFY(image1->grab().toImage() == graph);
+    }
+
+    void aFailedOpenKeepsTheCorrespondenceOfTheDataOnScreen() {
+        WindowFixture f;
+        kvx::app::TTaio* taio = f.window->correspondenceWindow();
+        {
+            kvx::test::WhenModal choose(*taio, [&] {
+                taio->upDown(3)->setValue(19);
+                taio->Button1->click();
+            });
+            QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(20))));
+            QVERIFY(choose.acted());
+        }
+        const auto describe = [&] {
+            QStringList d{taio->Label18->text(), taio->Label19->text(), QString::number(taio->isVisible()),
+                          QString::number(taio->Button4->isEnabled()),
+                          QString::number(f.find<QPushButton>("BtnTaio")->isEnabled())};
+            for (int k = 1; k <= 16; ++k)
+                d << QString::number(taio->upDown(k)->value()) + (taio->upDown(k)->isEnabled() ? "+" : "-");
+            return d;
+        };
+        const QStringList before = describe();
+        QCOMPARE(taio->upDown(3)->value(), 19);
+
+        // A broken wide file: the window was asked again, then the read failed.
+        QByteArray broken = wideFile(18);
+        broken += "1,2\n";
+        {
+            kvx::test::WhenModal choose(*taio, [&] { taio->Button1->click(); });
+            QVERIFY(!f.window->openFile(f.write(QStringLiteral("broken.csv"), broken)));
+            QVERIFY(choose.acted());
+        }
+        QCOMPARE(describe(), before);
+        // A plain file that fails to read at all.
+        QVERIFY(!f.window->openFile(f.write(QStringLiteral("bad.csv"), "1,2\nP,D\n,\nkN,mm\n1,2,3\n")));
+        QCOMPARE(describe(), before);
+        QCOMPARE(f.window->state().data.header.channelNumbers[2], 19);
     }
 
     void exitWithNoKeepsRunning() {
