@@ -8,6 +8,7 @@
 #include "plot/line_styles.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ inline ChannelNumberList identityChannelNumbers() {
 struct OpeningState {
     data::MeasurementData data;           // the current data set
     data::MeasurementData convertedData;  // deformation-angle channels
+    /// Which data set `data` is: changes with every read, correction and row
+    /// deletion, so that results taken from it can tell it from another data
+    /// set of the same size.
+    std::uint64_t dataIdentity = 0;
     // The Graph command's memory: the region rows (DisplayRange), the frame,
     // the work arrays of the last pass, the legend box, the pause flags.
     plot::GraphState graph;

@@ -256,6 +256,7 @@ void TDataList::Button3Click() {
 }
 
 void TDataList::afterCorrection() {
+    ++m_state.dataIdentity;
     rebuild();
     emit dataChanged();
     Button4->setEnabled(true);

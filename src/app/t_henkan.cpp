@@ -205,6 +205,7 @@ void THenkan::Button1Click() {
     const int k = slot();
     data::convertIntoSlot(m_state.data, *settings, k, {toCp932(Edit9->text()), toCp932(Edit10->text())},
                           m_state.convertedData, m_slots);
+    m_slotSource[static_cast<std::size_t>(k)] = m_state.dataIdentity;
     emit drawRequested(k + 1);
     for (QWidget* w : std::initializer_list<QWidget*>{Button2, Button3, Button4, Edit7}) w->setEnabled(true);
     Edit7->setMaximum(m_slots.selectableSlots());
@@ -248,6 +249,15 @@ void THenkan::Button3Click() {
                                ui::Icon::Warning);
         return;
     }
+    // Another file of the same length, or corrected values: the angle
+    // columns would be saved beside data they were not computed from.
+    for (int k : m_slots.convertedSlots())
+        if (m_slotSource[static_cast<std::size_t>(k)] != m_state.dataIdentity) {
+            m_interaction->message("変換後に別のデータが読み込まれたか、データが修正されています．"
+                                   "変換し直してから保存してください",
+                                   "追加保存", ui::Icon::Warning);
+            return;
+        }
     const auto path = chooseSaveFile();
     if (!path) return;
     if (!data::writeConvertedData(*path, data::appendSaveColumns(m_state.data, converted, m_slots), converted.RowCount))

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 
 class QLabel;
@@ -77,6 +79,8 @@ private:
     OpeningState& m_state;
     ui::Interaction* m_interaction;
     data::ConversionSlots m_slots;
+    /// The data set (OpeningState::dataIdentity) each slot was converted from.
+    std::array<std::uint64_t, data::kMaxChannels> m_slotSource{};
 };
 
 }  // namespace kvx::app

@@ -1,6 +1,7 @@
 // The conversion window driven as a user would: converting into slots in
 // order and drawing them, the formula switch, the saves, refusals, reset.
 #include "app/radio_group.h"
+#include "app/data_list_model.h"
 #include "app/t_data_list.h"
 #include "app/t_henkan.h"
 #include "window_fixture.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 
 namespace {
 
@@ -118,6 +120,39 @@ private slots:
         QVERIFY(!f.henkan->Button2->isEnabled() && !f.henkan->Button4->isEnabled());
         f.henkan->Button4Click();
         QCOMPARE(f.takeShown(), std::vector<std::string>{"この変換チャンネルの変換はされていません"});
+    }
+
+    void appendSaveRefusesAnotherDataSetOfTheSameLength() {
+        // Once only the row counts were compared: a different file of 50 rows
+        // was saved with the first file's angle columns beside it.
+        const auto refused = std::vector<std::string>{
+            "変換後に別のデータが読み込まれたか、データが修正されています．変換し直してから保存してください"};
+        ConversionFixture f;
+        f.henkan->Button1->click();
+        QByteArray other = kvx::test::threeChannelFile();
+        other.replace(".25,", ".75,");
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("other.csv"), other)));
+        f.takeShown();
+        QVERIFY(f.save(f.henkan->Button3, "all.csv", "all.csv").isEmpty());
+        QCOMPARE(f.takeShown(), refused);
+
+        // Converted again from the data now open: saved.
+        f.henkan->Button1->click();
+        QCOMPARE(f.save(f.henkan->Button3, "all.csv", "all.csv").size(), 4 + 50 + 1);
+        f.takeShown();
+
+        // A corrected value is another data set too.
+        kvx::app::TDataList* list = f.window->dataListWindow();
+        list->CBCorrect->click();
+        const QModelIndex cell = list->model()->index(0, 2);
+        QVERIFY(list->model()->setData(cell, QStringLiteral("99")));
+        list->StringGrid1->setCurrentIndex(cell);
+        f.interaction.answers = {kvx::ui::Answer::Ok};
+        list->Button2->click();
+        f.takeShown();
+        QCOMPARE(f.window->state().data.value(0, 1), 99.0f);
+        QVERIFY(f.save(f.henkan->Button3, "again.csv", "again.csv").isEmpty());
+        QCOMPARE(f.takeShown(), refused);
     }
 };
 
