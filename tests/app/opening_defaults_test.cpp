@@ -9,6 +9,10 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QSet>
+#include <QRegularExpression>
+#include <QMenu>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -127,6 +131,39 @@ private slots:
         QCOMPARE(f.interaction.shown.size(), std::size_t{1});
         QCOMPARE(f.interaction.shown[0].text, std::string("ELASTO.CSVが閉じられていません（使用中です）"));
         QCOMPARE(f.interaction.shown[0].caption, std::string("ファイル出力エラー"));
+    }
+
+    void usageTextNamesOnlyControlsThatExist() {
+        // The usage text once promised a 16-channel limit the program no
+        // longer has; every control it names in 「」 must be one the user can find.
+        WindowFixture f;
+        QSet<QString> captions;
+        const auto add = [&](QString text) {
+            text.remove(QLatin1Char('&'));
+            captions << text.trimmed().remove(QRegularExpression(QStringLiteral("^　+"))).remove(QLatin1Char(' '));
+        };
+        for (QWidget* w : QApplication::allWidgets()) {
+            add(w->windowTitle());
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) add(b->text());
+            if (auto* g = qobject_cast<QGroupBox*>(w)) add(g->title());
+            if (auto* l = qobject_cast<QLabel*>(w)) add(l->text());
+            if (auto* m = qobject_cast<QMenu*>(w)) add(m->title());
+            for (QAction* a : w->actions()) add(a->text());
+        }
+        const QSet<QString> messageCaptions{QStringLiteral("データエラー")};
+        const QString usage = QString::fromUtf8(kvx::app::kUsageText);
+        const QRegularExpression quoted(QStringLiteral("「([^」]+)」"));
+        int named = 0;
+        for (auto m = quoted.globalMatch(usage); m.hasNext(); ++named) {
+            QString name = m.next().captured(1);
+            name.remove(QLatin1Char('&'));
+            name = name.trimmed().remove(QLatin1Char(' '));
+            QVERIFY2(captions.contains(name) || messageCaptions.contains(name), qPrintable(name));
+        }
+        QVERIFY(named > 40);
+        QVERIFY(!usage.contains(QStringLiteral("チャンネル数は16まで")));
+        for (const char* topic : {"チャンネル対応", "データ修正", "行削除", "変形角変換", "追加保存", "完全弾塑性"})
+            QVERIFY2(usage.contains(QString::fromUtf8(topic)), topic);
     }
 
     void helpItemsShowTheirWindows() {
