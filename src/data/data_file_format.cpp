@@ -22,6 +22,23 @@ std::optional<DataFileFormat> detectFormat(const std::string& path) {
     return DataFileFormat::StandardCsv;
 }
 
+bool looksLikeStandardHeader(const std::string& path) {
+    text::LineReader reader(path);
+    auto line = reader.next();
+    if (!line) return false;
+    std::string_view first = *line;
+    if (first.starts_with("\xEF\xBB\xBF")) first.remove_prefix(3);
+    const auto fields = text::splitFields(first);
+    if (fields.empty()) return false;
+    for (const auto& f : fields) {
+        std::size_t i = f.find_first_not_of(' ');
+        if (i == std::string::npos || f[i] < '0' || f[i] > '9') return false;
+        while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+        if (i < f.size() && (f[i] == '.' || f[i] == 'e' || f[i] == 'E')) return false;
+    }
+    return true;
+}
+
 int fileChannelCount(const std::string& path) {
     text::LineReader reader(path);
     const auto line = reader.next();

@@ -15,6 +15,7 @@ const char* mismatchMessage(DataFileFormat menuFormat) {
     case DataFileFormat::StandardCsv: return "標準csv形式のデータファイルではありません";
     case DataFileFormat::SokkiTxt: return "東京測器txt形式のデータファイルではありません";
     case DataFileFormat::SokkiCsv: return "東京測器csv形式のデータファイルではありません";
+    case DataFileFormat::Generic: return "";
     }
     return "";
 }
@@ -26,6 +27,7 @@ std::string openDialogFilter(DataFileFormat menuFormat) {
     case DataFileFormat::StandardCsv: return "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*";
     case DataFileFormat::SokkiTxt: return "東京測器txt形式ﾃﾞｰﾀﾌｧｲﾙ (*.txt)|*.txt|すべて (*.*)|*.*";
     case DataFileFormat::SokkiCsv: return "東京測器csv形式ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*";
+    case DataFileFormat::Generic: return "汎用ﾃｷｽﾄ (*.csv *.txt *.dat *.tsv)|*.csv;*.txt;*.dat;*.tsv|すべて (*.*)|*.*";
     }
     return "";
 }
@@ -39,14 +41,66 @@ std::string directoryOf(const std::string& path) {
     return dir;
 }
 
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::string bytes;
+    char buffer[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+std::optional<OpenedFile> openDelimitedFile(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
+                                            const ImportChooser& chooseImport) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
+        return std::nullopt;
+    }
+    ImportSettings settings;
+    settings.dialect = detectDialect(*bytes);
+    if (chooseImport) {
+        auto chosen = chooseImport(path, *bytes, settings);
+        if (!chosen) return std::nullopt;
+        settings = std::move(*chosen);
+    }
+    OpenedFile opened;
+    opened.import = importDelimitedText(*bytes, settings, forceUnit, ia, opened.data);
+    if (!opened.import) return std::nullopt;
+    opened.chosenPath = path;
+    opened.dataFileName = path;
+    opened.readFileName = path;
+    opened.dataDirectory = directoryOf(path);
+    opened.baseName = std::filesystem::path(path).filename().string();
+    // The columns were chosen in the import: the graph shows its channels one to one.
+    opened.fileChannelCount = opened.data.channelCount();
+    opened.channelNumberCount = opened.data.channelCount();
+    opened.correspondence = Correspondence::identity(opened.fileChannelCount);
+    return opened;
+}
+
 std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat menuFormat, ForceUnit forceUnit,
-                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence) {
+                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence,
+                                       const ImportChooser& chooseImport) {
+    if (menuFormat == DataFileFormat::Generic) return openDelimitedFile(path, forceUnit, ia, chooseImport);
     std::error_code ec;
     const auto format = std::filesystem::is_regular_file(path, ec) ? detectFormat(path) : std::nullopt;
     if (!format) {
         ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
         return std::nullopt;
     }
+    const auto offerGeneric = [&] {
+        return ia.ask(kGenericQuestion, "データ形式", ui::Buttons::YesNo, ui::Icon::Warning) == ui::Answer::Yes;
+    };
+    if (*format == DataFileFormat::StandardCsv && menuFormat == DataFileFormat::StandardCsv &&
+        !looksLikeStandardHeader(path) && offerGeneric())
+        return openDelimitedFile(path, forceUnit, ia, chooseImport);
     if (*format != menuFormat) {
         ia.message(mismatchMessage(menuFormat), "データエラー", ui::Icon::Warning);
         return std::nullopt;
@@ -77,7 +131,11 @@ std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat m
         if (!buildReducedFile(opened.dataFileName, opened.readFileName, opened.correspondence, ia)) return std::nullopt;
     }
     const ReadResult read = readStandardCsv(opened.readFileName, forceUnit, ia, opened.data);
-    if (read.rows == 0) return std::nullopt;
+    if (read.rows == 0) {
+        if (read.headerFailureLine > 0 && menuFormat == DataFileFormat::StandardCsv && offerGeneric())
+            return openDelimitedFile(path, forceUnit, ia, chooseImport);
+        return std::nullopt;
+    }
     opened.channelNumberCount = read.channelNumberCount;
     return opened;
 }

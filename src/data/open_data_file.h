@@ -4,6 +4,7 @@
 
 #include "data/correspondence.h"
 #include "data/data_file_format.h"
+#include "data/delimited_import.h"
 #include "data/measurement_data.h"
 #include "ui/interaction.h"
 
@@ -24,20 +25,40 @@ struct OpenedFile {
     int fileChannelCount = 0;   // fields in line 1 of the chosen file
     int channelNumberCount = 0; // channel numbers line 1 supplied (at most 16)
     Correspondence correspondence = Correspondence::identity();  // graph channel -> file channel
+    std::optional<ImportReport> import;  // a delimited text file: how it was read
 };
 
 /// Asks for the correspondence of a file of more than 16 channels (the
 /// correspondence window, or a batch option). Nothing: the open is cancelled.
 using CorrespondenceChooser = std::function<std::optional<Correspondence>(int fileChannelCount)>;
 
+/// Decides how a delimited text file is read (the import window, or batch
+/// options), given its bytes and the settings detected from them. Nothing:
+/// the open is cancelled.
+using ImportChooser =
+    std::function<std::optional<ImportSettings>(const std::string& path, std::string_view bytes, const ImportSettings& detected)>;
+
+/// The question when a file chosen as a standard file is not one.
+inline constexpr const char* kGenericQuestion = "標準形式ではありません。汎用テキストとして読み込みますか？";
+
 /// Open-dialog filter ("label|pattern|...") and title for the format menu's choice.
 std::string openDialogFilter(DataFileFormat menuFormat);
 inline constexpr const char* kOpenDialogTitle = "KVX データファイルを選んでください";
 
-/// Checks that `path` is of the format chosen in the menu and reads it. Every
+/// Checks that `path` is of the format chosen in the menu and reads it. A file
+/// chosen as standard whose header is not a standard one (or is refused in
+/// its first four lines) is offered to the delimited text import. Every
 /// failure has been told to the user through `ia` when nothing is returned.
 std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat menuFormat, ForceUnit forceUnit,
-                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence = {});
+                                       ui::Interaction& ia, const CorrespondenceChooser& chooseCorrespondence = {},
+                                       const ImportChooser& chooseImport = {});
+
+/// Reads a delimited text file as `chooseImport` decides (detected settings without one).
+std::optional<OpenedFile> openDelimitedFile(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
+                                            const ImportChooser& chooseImport = {});
+
+/// The whole file, or nothing when it cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path);
 
 /// Folder of `path` as an absolute path ending in '/'.
 std::string directoryOf(const std::string& path);

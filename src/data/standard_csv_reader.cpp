@@ -77,7 +77,7 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
         auto line = header.next();
         if (!line) {
             dataError(ia, i + 1);
-            return {};
+            return {.headerFailureLine = i + 1};
         }
         lines[i] = std::move(*line);
     }
@@ -97,14 +97,14 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
     auto units = text::splitFields(lines[3]);
     if (units.empty()) {  // a field over 99 bytes: the line has no channels at all
         dataError(ia, 4);
-        return {};
+        return {.headerFailureLine = 4};
     }
     if (units.size() > static_cast<std::size_t>(kMaxChannels)) {
         ia.message(text::format("第 4 行（単位）のチャンネル数が %zu あり、上限の 16 を超えています．\n"
                                 "このファイルは読み込めません．",
                                 units.size()),
                    "データエラー", ui::Icon::Warning);
-        return {};
+        return {.headerFailureLine = 4};
     }
     for (auto& u : units) u = fitted(stripLeadingBlanks(std::move(u)), kUnitBytes);
     const int n = static_cast<int>(units.size());

@@ -11,6 +11,7 @@ namespace kvx::data {
 struct ReadResult {
     int rows = 0;                // RowCount read; 0 when the read failed
     int channelNumberCount = 0;  // fields of line 1 taken as channel numbers (at most 16)
+    int headerFailureLine = 0;   // 1 ... 4 when the four header lines were refused
 };
 
 /// Reads `path` (four header lines, then one line of numbers per row) with the

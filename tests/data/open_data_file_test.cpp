@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 
 using namespace kvx::data;
@@ -113,4 +114,68 @@ TEST(DeleteTemporaryFiles, RemovesOnlyTheTwoTemporaryFiles) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("_tmp.csv")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("_tempfile.csv")));
     EXPECT_TRUE(std::filesystem::exists(dir.file("data.csv")));
+}
+
+TEST(OpenDataFile, OtherLabsFilesAreOfferedToTheTextImport) {
+    const std::string labFile = "Lead Actuator Force ,Lead Actuator Displacment \nkN,mm\n0.02,0.00\n1.5,2.25\n-1.5,-2.5\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::deque<kvx::ui::Answer> answers;
+        bool asked, opened;
+        int rows;
+    };
+    const Case cases[] = {
+        {"names row first: yes", labFile, {kvx::ui::Answer::Yes}, true, true, 3},
+        {"names row first: no reads it as standard", labFile, {kvx::ui::Answer::No}, true, true, 1},
+        {"data from line 1", "1.5,2\n2.5,3\n3.5,4\n4.5,5\n5.5,6\n", {kvx::ui::Answer::Yes}, true, true, 5},
+        {"too short for a header", "F,d\n1,2\n", {kvx::ui::Answer::Yes}, true, true, 1},
+        {"standard channel numbers", kStandard, {}, false, true, 2},
+        {"loop file labels", "1data,2data\nA,B\n,\n ,\n1,2\n", {}, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ScriptedInteraction ia;
+        ia.answers = c.answers;
+        ia.defaultAnswer = kvx::ui::Answer::Ok;  // the no-force question of a standard read: go on
+        const auto opened = openDataFile(dir.write("lab.csv", c.bytes), DataFileFormat::StandardCsv, ForceUnit::kN, ia);
+        EXPECT_EQ(ia.count(kGenericQuestion), c.asked ? 1 : 0);
+        ASSERT_EQ(opened.has_value(), c.opened);
+        if (opened) {
+            EXPECT_EQ(opened->data.RowCount, c.rows);
+        }
+    }
+}
+
+TEST(OpenDataFile, GenericFormatGoesThroughTheChooser) {
+    TempDir dir;
+    const std::string path = dir.write("lab.txt", "drift;force\n%;N\n0,5;1500\n-0,5;-1200\n");
+    ScriptedInteraction ia;
+    std::string seenPath;
+    int detectedHeader = -1;
+    const ImportChooser choose = [&](const std::string& p, std::string_view, const ImportSettings& detected) {
+        seenPath = p;
+        detectedHeader = detected.dialect.headerRows;
+        ImportSettings s = detected;
+        s.columns = {2, 1};
+        return std::optional<ImportSettings>(s);
+    };
+    const auto opened = openDataFile(path, DataFileFormat::Generic, ForceUnit::kN, ia, {}, choose);
+    ASSERT_TRUE(opened) << (ia.shown.empty() ? "" : ia.shown.back().text);
+    EXPECT_EQ(seenPath, path);
+    EXPECT_EQ(detectedHeader, 2);
+    EXPECT_EQ(opened->data.header.units[0], "kN");
+    EXPECT_EQ(opened->data.value(0, 0), 1.5f);
+    EXPECT_EQ(opened->data.ForceChannel, 0);
+    EXPECT_EQ(opened->baseName, "lab.txt");
+    ASSERT_TRUE(opened->import);
+    EXPECT_EQ(opened->import->dialect.decimal, DecimalMark::Comma);
+    // Cancelled in the window: nothing opened, nothing said.
+    ScriptedInteraction quiet;
+    EXPECT_FALSE(openDataFile(path, DataFileFormat::Generic, ForceUnit::kN, quiet, {},
+                              [](const std::string&, std::string_view, const ImportSettings&) {
+                                  return std::optional<ImportSettings>();
+                              }));
+    EXPECT_TRUE(quiet.shown.empty());
 }
