@@ -21,7 +21,10 @@ public:
     ui::Answer ask(std::string_view text, std::string_view caption, ui::Buttons buttons, ui::Icon icon) override {
         message(text, caption, icon);
         const bool yes = caption == "加力単位エラー" && m_continueWithoutForce;
-        std::fprintf(stderr, "  -> %s\n", yes ? "続行 (--continue-without-force)" : "中止");
+        if (caption == "データ形式")
+            std::fprintf(stderr, "  -> いいえ (汎用テキストとして読むには --format generic を指定してください)\n");
+        else
+            std::fprintf(stderr, "  -> %s\n", yes ? "続行 (--continue-without-force)" : "中止");
         if (buttons == ui::Buttons::YesNo) return yes ? ui::Answer::Yes : ui::Answer::No;
         return yes ? ui::Answer::Ok : ui::Answer::Cancel;
     }

@@ -23,6 +23,18 @@ std::optional<double> toPositive(std::string_view s) {
     return v;
 }
 
+std::optional<std::vector<std::string>> splitList(std::string_view s) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = s.find(',', start);
+        out.emplace_back(s.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return out;
+}
+
 std::optional<int> toChannel(std::string_view s) {
     const auto v = toInt(s);
     if (!v || *v < 1 || *v > data::kMaxChannels) return std::nullopt;
@@ -35,12 +47,27 @@ const char* usageText() {
     return "使い方: kurvadex-batch [オプション] ファイル [ファイル ...]\n"
            "  ファイルを複数指定すると試験シリーズとして一つずつ評価します (失敗したファイルは飛ばします)。\n"
            "  --format                 データファイル形式 (csv: 標準csv形式, txt: 東京測器txt形式,\n"
-           "                           tcsv: 東京測器csv形式)。既定は csv\n"
+           "                           tcsv: 東京測器csv形式, generic: 汎用テキスト)。既定は csv\n"
            "  --force-unit             力の単位 (kN または kg)。既定は kN\n"
            "  --continue-without-force 力の単位が kg または kN のデータがなくても続行する\n"
            "  --json                   結果を JSON で標準出力に書く\n"
            "  --map E1[,E2...]         17 チャンネル以上のファイルのチャンネル対応 (グラフ 1 CH から順に計測チャンネル)。\n"
            "                           一つだけなら以降は連番。既定は 1, 2, 3, ...\n"
+           "汎用テキスト (--format generic。指定しないものはファイルから判定):\n"
+           "  --delimiter D            区切り (comma, semicolon, tab, space)\n"
+           "  --decimal M              小数点 (point, comma)\n"
+           "  --encoding E             文字コード (utf8, cp932)\n"
+           "  --header-rows N          見出し行の数 (0-10)\n"
+           "  --names-row R            測点名の見出し行 (1 から。0 はなし)\n"
+           "  --units-row R            単位の見出し行 (1 から。0 はなし)\n"
+           "  --columns C1,C2,...      チャンネルにするファイルの列 (1 から、チャンネルの順)。既定はすべて\n"
+           "  --names \"a,b\"           チャンネルの測点名 (チャンネルの順)\n"
+           "  --units \"kN,mm\"         チャンネルの単位 (チャンネルの順)。N, lbf は kN に、m, cm, in は mm に、\n"
+           "                           %, deg は rad に換算して読み込む\n"
+           "  --skip-bad-rows          数値でない行、数の合わない行を読み飛ばす (行数を報告)\n"
+           "  --thin auto|K            30,000 行を超える記録の間引き (auto: 最小の間隔, K: K 行ごと)。\n"
+           "                           反転点と最大・最小荷重の行は残す。既定は auto\n"
+           "  --save-standard FILE     読み込んだデータを標準csv形式で保存する\n"
            "グラフ:\n"
            "  --main CH                主軸チャンネル (1-16)。既定は 1\n"
            "  --main-axis x|y          主軸チャンネルを置く軸。既定は y\n"
@@ -81,11 +108,69 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         const auto needValue = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
         if (a == "--format") {
             const std::string* v = needValue();
-            if (!v) return fail("--format には csv, txt, tcsv のいずれかを指定してください");
+            if (!v) return fail("--format には csv, txt, tcsv, generic のいずれかを指定してください");
             if (*v == "csv") o.format = data::DataFileFormat::StandardCsv;
             else if (*v == "txt") o.format = data::DataFileFormat::SokkiTxt;
             else if (*v == "tcsv") o.format = data::DataFileFormat::SokkiCsv;
-            else return fail("--format には csv, txt, tcsv のいずれかを指定してください: " + *v);
+            else if (*v == "generic") o.format = data::DataFileFormat::Generic;
+            else return fail("--format には csv, txt, tcsv, generic のいずれかを指定してください: " + *v);
+        } else if (a == "--delimiter") {
+            const std::string* v = needValue();
+            o.generic.given = true;
+            if (v && *v == "comma") o.generic.delimiter = data::Delimiter::Comma;
+            else if (v && *v == "semicolon") o.generic.delimiter = data::Delimiter::Semicolon;
+            else if (v && *v == "tab") o.generic.delimiter = data::Delimiter::Tab;
+            else if (v && *v == "space") o.generic.delimiter = data::Delimiter::Blanks;
+            else return fail("--delimiter には comma, semicolon, tab, space のいずれかを指定してください");
+        } else if (a == "--decimal") {
+            const std::string* v = needValue();
+            o.generic.given = true;
+            if (v && *v == "point") o.generic.decimal = data::DecimalMark::Point;
+            else if (v && *v == "comma") o.generic.decimal = data::DecimalMark::Comma;
+            else return fail("--decimal には point または comma を指定してください");
+        } else if (a == "--encoding") {
+            const std::string* v = needValue();
+            o.generic.given = true;
+            if (v && *v == "utf8") o.generic.encoding = data::FileEncoding::Utf8;
+            else if (v && *v == "cp932") o.generic.encoding = data::FileEncoding::Cp932;
+            else return fail("--encoding には utf8 または cp932 を指定してください");
+        } else if (a == "--header-rows" || a == "--names-row" || a == "--units-row") {
+            const std::string* v = needValue();
+            const auto n = v ? toInt(*v) : std::nullopt;
+            if (!n || *n < 0 || *n > data::kMaxHeaderRows) return fail(a + " には 0 から 10 を指定してください");
+            o.generic.given = true;
+            (a == "--header-rows" ? o.generic.headerRows : a == "--names-row" ? o.generic.namesRow : o.generic.unitsRow) = *n;
+        } else if (a == "--columns") {
+            const std::string* v = needValue();
+            const auto list = v ? splitList(*v) : std::nullopt;
+            o.generic.columns.clear();
+            for (const auto& item : list.value_or(std::vector<std::string>{""})) {
+                const auto c = toInt(item);
+                if (!c || *c < 1) return fail("--columns には 1 以上の列番号をコンマ区切りで指定してください");
+                o.generic.columns.push_back(*c);
+            }
+            if (o.generic.columns.size() > static_cast<std::size_t>(data::kMaxChannels))
+                return fail("--columns に指定できるのは 16 列までです");
+            o.generic.given = true;
+        } else if (a == "--names" || a == "--units") {
+            const std::string* v = needValue();
+            if (!v) return fail(a + " にはコンマ区切りの文字列を指定してください");
+            (a == "--names" ? o.generic.names : o.generic.units) = splitList(*v);
+            o.generic.given = true;
+        } else if (a == "--skip-bad-rows") {
+            o.generic.skipBadRows = true;
+            o.generic.given = true;
+        } else if (a == "--thin") {
+            const std::string* v = needValue();
+            const auto k = v ? toInt(*v) : std::nullopt;
+            if (v && *v == "auto") o.generic.thinStep = 0;
+            else if (k && *k >= 1) o.generic.thinStep = *k;
+            else return fail("--thin には auto または 1 以上の間隔を指定してください");
+            o.generic.given = true;
+        } else if (a == "--save-standard") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail("--save-standard には保存するファイル名を指定してください");
+            o.saveStandard = *v;
         } else if (a == "--force-unit") {
             const std::string* v = needValue();
             if (v && *v == "kN") o.forceUnit = data::ForceUnit::kN;
@@ -219,6 +304,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         return fail("--image と --pdf はデータファイルが一つのときだけ指定できます");
     if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");
     if (!o.wallFile.empty() && !o.wallLength) return fail("--wall-file には --wall が必要です");
+    if (o.generic.given && o.format != data::DataFileFormat::Generic)
+        return fail("汎用テキストのオプションには --format generic が必要です");
+    if (!o.saveStandard.empty() && o.dataFiles.size() > 1)
+        return fail("--save-standard はデータファイルが一つのときだけ指定できます");
     if (o.wallLength && o.loops) return fail("--wall と --loops は同時に指定できません");
     return {o, {}};
 }

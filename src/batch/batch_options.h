@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/data_file_format.h"
+#include "data/delimited_text.h"
 #include "data/measurement_data.h"
 #include "plot/graph_command.h"
 
@@ -12,8 +13,24 @@
 
 namespace kvx::batch {
 
+/// How a delimited text file is read (--format generic); unset: as detected.
+struct GenericOptions {
+    std::optional<data::Delimiter> delimiter;    // --delimiter comma|semicolon|tab|space
+    std::optional<data::DecimalMark> decimal;    // --decimal point|comma
+    std::optional<data::FileEncoding> encoding;  // --encoding utf8|cp932
+    std::optional<int> headerRows;               // --header-rows N (0 ... 10)
+    std::optional<int> namesRow, unitsRow;       // --names-row R, --units-row R (0: none)
+    std::vector<int> columns;                    // --columns C1,C2,... (file columns from 1)
+    std::optional<std::vector<std::string>> names, units;  // --names "a,b", --units "kN,mm"
+    bool skipBadRows = false;                    // --skip-bad-rows
+    int thinStep = 0;                            // --thin auto|K (0: auto)
+    bool given = false;                          // any of these was given
+};
+
 struct BatchOptions {
-    data::DataFileFormat format = data::DataFileFormat::StandardCsv;  // --format csv|txt|tcsv
+    data::DataFileFormat format = data::DataFileFormat::StandardCsv;  // --format csv|txt|tcsv|generic
+    GenericOptions generic;
+    std::string saveStandard;  // --save-standard FILE: the data set as a standard CSV file
     data::ForceUnit forceUnit = data::ForceUnit::kN;                   // --force-unit kN|kg
     bool continueWithoutForce = false;                                 // --continue-without-force
     bool json = false;                                                 // --json

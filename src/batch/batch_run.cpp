@@ -3,6 +3,7 @@
 
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
+#include "data/standard_csv_writer.h"
 #include "analysis/elasto_file.h"
 #include "output/print_page.h"
 #include "analysis/skeleton_editor.h"
@@ -244,6 +245,35 @@ void wallJson(JsonWriter& j, const WallRun& run) {
     j.endObject();
 }
 
+void importJson(JsonWriter& j, const data::ImportReport& r) {
+    j.key("import").beginObject();
+    j.key("format").value("generic");
+    j.key("delimiter").value(data::delimiterName(r.dialect.delimiter));
+    j.key("decimal").value(data::decimalName(r.dialect.decimal));
+    j.key("encoding").value(data::encodingName(r.dialect.encoding));
+    j.key("header_rows").value(r.dialect.headerRows);
+    j.key("columns").beginArray();
+    for (int c : r.plan.columns) j.value(c);
+    j.endArray();
+    j.key("units_from").beginArray();
+    for (const auto& u : r.plan.units) j.value(u.from);
+    j.endArray();
+    j.key("units_to").beginArray();
+    for (const auto& u : r.plan.units) j.value(u.to);
+    j.endArray();
+    j.key("factors").beginArray();
+    for (const auto& u : r.plan.units) j.value(u.factor);
+    j.endArray();
+    j.key("rows_in_file").value(r.rowsInFile);
+    j.key("rows_read").value(r.rowsRead);
+    j.key("skipped_rows").value(r.skippedRows);
+    j.key("thinned_from");
+    if (r.thinnedFrom > 0) j.value(r.thinnedFrom);
+    else j.null();
+    j.key("step").value(r.plan.step);
+    j.endObject();
+}
+
 std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
@@ -267,6 +297,7 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     j.endArray();
     j.key("force_channel").value(d.ForceChannel);
     j.key("force_factor").value(static_cast<double>(d.ForceFactor));
+    if (opened.import) importJson(j, *opened.import);
     frameJson(j, graph.frame);
     extremesJson(j, graph.firstPassExtremes);
     loopsJson(j, graph.loops);
@@ -290,6 +321,28 @@ std::string summary(const data::OpenedFile& opened) {
 }
 
 }  // namespace
+
+data::ImportSettings importSettingsFor(const GenericOptions& g, const data::ImportSettings& detected) {
+    data::ImportSettings s = detected;
+    data::TextDialect& d = s.dialect;
+    if (g.delimiter) d.delimiter = *g.delimiter;
+    if (g.decimal) d.decimal = *g.decimal;
+    if (g.encoding) d.encoding = *g.encoding;
+    if (g.headerRows) {
+        d.headerRows = *g.headerRows;
+        // Rows the detection found beyond the header the user gives are no header rows.
+        if (d.namesRow > d.headerRows) d.namesRow = d.headerRows;
+        if (d.unitsRow > d.headerRows) d.unitsRow = 0;
+    }
+    if (g.namesRow) d.namesRow = *g.namesRow;
+    if (g.unitsRow) d.unitsRow = *g.unitsRow;
+    s.columns = g.columns;
+    if (g.names) s.names = *g.names;
+    if (g.units) s.units = *g.units;
+    s.skipBadRows = g.skipBadRows;
+    s.thinStep = g.thinStep;
+    return s;
+}
 
 plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, const std::string& baseName) {
     plot::GraphOptions o;
@@ -348,8 +401,28 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         }
         return c;
     };
-    const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia, chooser);
+    const data::ImportChooser chooseImport = [&](const std::string&, std::string_view,
+                                                 const data::ImportSettings& detected) {
+        return std::optional<data::ImportSettings>(importSettingsFor(options.generic, detected));
+    };
+    const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia, chooser, chooseImport);
     if (!opened) return {1, {}};
+    if (opened->import) {
+        const data::ImportReport& r = *opened->import;
+        if (r.thinnedFrom > 0)
+            ia.message(text::format("%d 行を %d 行に間引きました（%d 行ごと。反転点と最大・最小荷重の行は残しています）",
+                                    r.thinnedFrom, r.rowsRead, r.plan.step),
+                       "間引き", ui::Icon::Information);
+        if (r.skippedRows > 0)
+            ia.message(text::format("数値として読めない %d 行を読み飛ばしました（最初は第 %d 行）", r.skippedRows,
+                                    r.skippedLines.empty() ? 0 : r.skippedLines.front()),
+                       "読み飛ばし", ui::Icon::Information);
+    }
+    if (!options.saveStandard.empty() && !data::writeDataSet(options.saveStandard, opened->data)) {
+        ia.message("標準形式のファイルを保存できませんでした\n" + options.saveStandard, "ファイル出力エラー",
+                   ui::Icon::Warning);
+        return {1, {}};
+    }
     const data::MeasurementData& d = opened->data;
     plot::GraphState graph;
     if (options.region) {

@@ -3,6 +3,7 @@
 
 #include "batch/batch_options.h"
 #include "analysis/elasto_file.h"
+#include "data/delimited_import.h"
 #include "data/measurement_data.h"
 #include "plot/canvas.h"
 #include "plot/graph_command.h"
@@ -37,6 +38,9 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
 /// file on `progress`, a summary at the end; a file that fails is reported and
 /// skipped. ELASTO.CSV and the wall result file collect one row per file.
 RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE* progress);
+
+/// The detected settings of a delimited text file with the options' overrides.
+data::ImportSettings importSettingsFor(const GenericOptions& generic, const data::ImportSettings& detected);
 
 /// The Graph command's options for a data set of `channelCount` channels.
 plot::GraphOptions graphOptionsFor(const BatchOptions& options, int channelCount, const std::string& baseName);

@@ -60,6 +60,18 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--wall-file", "w.txt", "f.csv"},
         {"--dpi", "300", "f.csv"},
         {"--pdf"},
+        {"--delimiter", "comma", "f.csv"},  // generic options need --format generic
+        {"--format", "generic", "--delimiter", "pipe", "f.csv"},
+        {"--format", "generic", "--decimal", "dot", "f.csv"},
+        {"--format", "generic", "--encoding", "latin1", "f.csv"},
+        {"--format", "generic", "--header-rows", "11", "f.csv"},
+        {"--format", "generic", "--units-row", "-1", "f.csv"},
+        {"--format", "generic", "--columns", "1,,2", "f.csv"},
+        {"--format", "generic", "--columns", "0", "f.csv"},
+        {"--format", "generic", "--columns", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17", "f.csv"},
+        {"--format", "generic", "--thin", "0", "f.csv"},
+        {"--format", "generic", "--thin", "some", "f.csv"},
+        {"--save-standard", "s.csv", "a.csv", "b.csv"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -105,6 +117,50 @@ TEST(BatchOptions, ParsesTheSkeletonOptions) {
     EXPECT_TRUE(o.skeleton);
     EXPECT_EQ(o.ApproximationDegree, 99);
     EXPECT_TRUE(o.elastoPlastic);
+}
+
+TEST(BatchOptions, ParsesTheGenericTextOptions) {
+    const auto p = parseOptions({"--format", "generic", "--delimiter", "semicolon", "--decimal", "comma", "--encoding",
+                                 "cp932", "--header-rows", "3", "--names-row", "2", "--units-row", "3", "--columns",
+                                 "2,1", "--names", "荷重,変位", "--units", "N,m", "--skip-bad-rows", "--thin", "4",
+                                 "--save-standard", "s.csv", "f.txt"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    const BatchOptions& o = *p.options;
+    EXPECT_EQ(o.format, DataFileFormat::Generic);
+    EXPECT_EQ(o.generic.delimiter, kvx::data::Delimiter::Semicolon);
+    EXPECT_EQ(o.generic.decimal, kvx::data::DecimalMark::Comma);
+    EXPECT_EQ(o.generic.encoding, kvx::data::FileEncoding::Cp932);
+    EXPECT_EQ(o.generic.headerRows, 3);
+    EXPECT_EQ(o.generic.namesRow, 2);
+    EXPECT_EQ(o.generic.unitsRow, 3);
+    EXPECT_EQ(o.generic.columns, (std::vector<int>{2, 1}));
+    EXPECT_EQ(o.generic.names, (std::vector<std::string>{"荷重", "変位"}));
+    EXPECT_EQ(o.generic.units, (std::vector<std::string>{"N", "m"}));
+    EXPECT_TRUE(o.generic.skipBadRows);
+    EXPECT_EQ(o.generic.thinStep, 4);
+    EXPECT_EQ(o.saveStandard, "s.csv");
+    const auto automatic = parseOptions({"--format", "generic", "--thin", "auto", "f.txt"});
+    ASSERT_TRUE(automatic.options);
+    EXPECT_EQ(automatic.options->generic.thinStep, 0);
+
+    // Overrides on the detected settings; a header made shorter drops the rows beyond it.
+    kvx::data::ImportSettings detected;
+    detected.dialect = {kvx::data::Delimiter::Comma, kvx::data::DecimalMark::Point, kvx::data::FileEncoding::Utf8, 4, 3, 4};
+    GenericOptions g;
+    g.headerRows = 2;
+    const auto s = importSettingsFor(g, detected);
+    EXPECT_EQ(s.dialect.headerRows, 2);
+    EXPECT_EQ(s.dialect.namesRow, 2);
+    EXPECT_EQ(s.dialect.unitsRow, 0);
+    EXPECT_EQ(importSettingsFor(o.generic, detected).dialect.delimiter, kvx::data::Delimiter::Semicolon);
+}
+
+TEST(BatchOptions, HelpNamesEveryOption) {
+    const std::string help = usageText();
+    for (const char* option :
+         {"--format", "generic", "--delimiter", "--decimal", "--encoding", "--header-rows", "--names-row", "--units-row",
+          "--columns", "--names", "--units", "--skip-bad-rows", "--thin", "--save-standard", "--wall-file", "--append"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
 TEST(BatchOptions, ParsesTheWallOptions) {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 using namespace kvx::batch;
 using kvx::test::TempDir;
@@ -284,6 +285,91 @@ TEST(BatchRun, WideFilesFollowTheMap) {
     o.map = {21};
     EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
     EXPECT_EQ(ia.shown.back().caption, "チャンネル対応エラー");
+}
+
+TEST(BatchRun, RealRecordsOpenAsGenericTextLikeTheirConversions) {
+    // The published files as they are: no header / names and units rows /
+    // metadata rows with bracketed units; the same frame, record values and
+    // skeleton as their standard-layout conversions.
+    const std::string real = std::string(SHARED_DATA_DIR) + "/real/";
+    if (!std::filesystem::exists(real + "clt_rocking_wall_TS1_shear.csv"))
+        GTEST_SKIP() << "the lab records are not checked out beside the project";
+    struct Case {
+        const char* original;
+        const char* converted;
+        std::vector<int> columns;
+        std::vector<std::string> units;
+    };
+    const Case cases[] = {
+        {"clt_rocking_wall_TS1_shear.csv", "clt_rocking_wall_TS1.kvx.csv", {2, 1}, {"N", "m"}},
+        {"stone_masonry_wall_sample_test.csv", "stone_masonry_wall.kvx.csv", {2, 3, 1}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.original);
+        BatchOptions o;
+        o.json = true;
+        o.skeleton = true;
+        o.elasto = true;
+        kvx::ui::ScriptedInteraction ia;
+        kvx::plot::NullCanvas canvas;
+        o.file = real + c.converted;
+        const QJsonObject standard = parse(runBatch(o, ia, canvas).output);
+        o.file = real + c.original;
+        o.format = kvx::data::DataFileFormat::Generic;
+        o.generic.columns = c.columns;
+        if (!c.units.empty()) o.generic.units = c.units;
+        const QJsonObject generic = parse(runBatch(o, ia, canvas).output);
+        ASSERT_FALSE(generic.isEmpty());
+        EXPECT_EQ(generic["rows"], standard["rows"]);
+        EXPECT_EQ(generic["units"], standard["units"]);
+        for (const char* key : {"XStep", "YStep", "XStart", "YStart", "XFormat", "YFormat", "XUnit", "YUnit"})
+            EXPECT_EQ(generic["frame"].toObject()[key], standard["frame"].toObject()[key]) << key;
+        const QJsonObject gr = generic["record"].toObject(), sr = standard["record"].toObject();
+        for (const QString& key : sr.keys())
+            EXPECT_NEAR(gr[key].toDouble(), sr[key].toDouble(), 1e-5 * std::fabs(sr[key].toDouble())) << key.toStdString();
+        EXPECT_EQ(generic["skeleton"].toObject()["count"], standard["skeleton"].toObject()["count"]);
+        EXPECT_EQ(generic["import"].toObject()["step"].toInt(), 1);
+        EXPECT_TRUE(generic["import"].toObject()["thinned_from"].isNull());
+    }
+}
+
+TEST(BatchRun, LongGenericRecordIsThinnedAndSavedAsStandard) {
+    TempDir dir;
+    std::string bytes = "Force;Disp\n[N];[m]\n";
+    for (int i = 0; i < 31000; ++i) {
+        const double x = 0.05 * (1 + i / 10000.0) * std::sin(i * 0.01);
+        bytes += std::to_string(20000 * std::tanh(x / 0.02)) + ";" + std::to_string(x) + "\n";
+    }
+    for (char& ch : bytes)
+        if (ch == '.') ch = ',';
+    BatchOptions o;
+    o.json = true;
+    o.format = kvx::data::DataFileFormat::Generic;
+    o.file = dir.write("long.txt", bytes);
+    o.saveStandard = dir.file("long.csv");
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    ASSERT_EQ(r.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+    const QJsonObject import = parse(r.output)["import"].toObject();
+    EXPECT_EQ(import["delimiter"].toString(), QStringLiteral("semicolon"));
+    EXPECT_EQ(import["decimal"].toString(), QStringLiteral("comma"));
+    EXPECT_EQ(import["header_rows"].toInt(), 2);
+    EXPECT_EQ(import["units_from"].toArray()[0].toString(), QStringLiteral("N"));
+    EXPECT_EQ(import["units_to"].toArray()[1].toString(), QStringLiteral("mm"));
+    EXPECT_EQ(import["factors"].toArray()[0].toDouble(), 0.001);
+    EXPECT_EQ(import["rows_in_file"].toInt(), 31000);
+    EXPECT_EQ(import["thinned_from"].toInt(), 31000);
+    EXPECT_EQ(import["step"].toInt(), 2);
+    EXPECT_LE(import["rows_read"].toInt(), 30000);
+    EXPECT_EQ(ia.shown.front().caption, "間引き");
+    // The saved file reads back as a standard file with the same rows.
+    BatchOptions again;
+    again.json = true;
+    again.file = o.saveStandard;
+    const QJsonObject back = parse(runBatch(again, ia, canvas).output);
+    EXPECT_EQ(back["rows"].toInt(), import["rows_read"].toInt());
+    EXPECT_EQ(back["units"].toArray()[0].toString(), QStringLiteral("kN"));
 }
 
 TEST(BatchSeries, EvaluatesEveryFileAndSkipsTheBrokenOne) {
