@@ -74,6 +74,21 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     };
     connect(m_editor, &TSkelton_edit::wallHandOff, m_kabe, &TKabe::storeHandOff);
     connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
+    // The editor's "閉じる" shows its result on the graph. The Graph command's
+    // skeleton evaluation would rebuild the skeleton from the record and drop
+    // the edits, so the graph is drawn without it and the edited points and
+    // their model go over it. A skeleton belongs to the all-data and region
+    // views: in step and loop modes the graph is left as it is.
+    connect(m_editor, &TSkelton_edit::closedWithEvaluation, this, [this](const analysis::EditorEvaluation& e) {
+        plot::GraphOptions o = currentOptions();
+        if (o.mode == plot::DisplayMode::Step || o.mode == plot::DisplayMode::Loop) return;
+        o.skeleton = false;
+        plot::runGraphCommand(m_state.data, o, m_state.graph, Image1->canvas(), *m_interaction, *this);
+        if (m_state.graph.drewSomething)
+            plot::drawEditedSkeleton(Image1->canvas(), {m_state.graph.frame, m_state.graph.place},
+                                     m_state.graph.skeleton.curve, e);
+        Image1->update();
+    });
     m_usage = new TUsage(this);
     m_history = new THistory(this);
     m_about = new TAbout(this);

@@ -6,7 +6,6 @@
 #include "app/graph_image.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
-#include "plot/skeleton_editor_drawing.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -158,6 +157,7 @@ void TSkelton_edit::FormShow() {
     m_selected = -1;
     RepaintClick();
     clearResultLabels(20);
+    m_evaluation.reset();
     show();
     raise();
     activateWindow();
@@ -166,8 +166,8 @@ void TSkelton_edit::FormShow() {
 void TSkelton_edit::drawView() {
     for (QLabel* l : {Label2, Label3, Label4}) l->clear();
     const SkeletonContext& context = m_source.skeletonContext();
-    plot::drawEditorView(Image1->canvas(), m_view, m_source.recordX(), m_source.recordY(), context.units,
-                         context.firstQuadrant);
+    m_viewTexts = plot::drawEditorView(Image1->canvas(), m_view, m_source.recordX(), m_source.recordY(),
+                                       context.units, context.firstQuadrant);
     plot::selectMarkerPen(Image1->canvas());
 }
 
@@ -187,6 +187,13 @@ void TSkelton_edit::showPointCount() { Label1->setText(pointCountText(m_source.s
 
 void TSkelton_edit::clearResultLabels(int last) {
     for (int number = 5; number <= last; ++number) label(number)->clear();
+}
+
+// The labels and the evaluation they show go together: the model of cleared
+// labels is not shown on the main graph either.
+void TSkelton_edit::clearResults() {
+    clearResultLabels(21);
+    m_evaluation.reset();
 }
 
 void TSkelton_edit::pictureChanged() { Image1->update(); }
@@ -306,12 +313,15 @@ std::optional<int> TSkelton_edit::pickPoint(double x, double y) const {
 void TSkelton_edit::Button1Click() {
     analysis::sortEditorPoints(m_source.skeletonCurve());
     close();
+    if (m_evaluation) emit closedWithEvaluation(*m_evaluation);
 }
 
 void TSkelton_edit::Button2Click() {
     m_thinningItem = RadioGroup1->itemIndex();
     analysis::thinEditorPoints(m_source.skeletonCurve(), thinningCount());
     RepaintClick();
+    // The results were those of the points before thinning.
+    clearResults();
 }
 
 void TSkelton_edit::RadioGroup1Click(int item) {
@@ -324,7 +334,8 @@ void TSkelton_edit::Button3Click() {
     const SkeletonContext& context = m_source.skeletonContext();
     const analysis::SkeletonCurve& curve = m_source.skeletonCurve();
     const auto n = static_cast<std::size_t>(std::clamp(curve.count, 0, analysis::SkeletonCurve::kSlots));
-    const analysis::EditorEvaluation e = analysis::evaluateEditorPoints(
+    m_evaluation.reset();
+    analysis::EditorEvaluation e = analysis::evaluateEditorPoints(
         std::span<const double>(curve.X).first(n), std::span<const double>(curve.Y).first(n), context.units);
     // Labels first: after a failure the ones already reached stay.
     for (const auto& [name, text] : e.labels) {
@@ -337,13 +348,14 @@ void TSkelton_edit::Button3Click() {
         return;
     }
     plot::Canvas& canvas = Image1->canvas();
-    plot::drawEditorEvaluation(canvas, m_view, e, CheckBox1->isChecked());
     const analysis::WallSource& s = context.source;
-    plot::drawEditorTitle(canvas, s.dataFileName, s.xChannel, s.xSign, s.ySign, analysis::timeStamp());
+    const plot::EditorTitle title{s.dataFileName, s.xChannel, s.xSign, s.ySign, analysis::timeStamp()};
+    plot::drawEditorEvaluation(canvas, m_view, e, curve, CheckBox1->isChecked(), title, m_viewTexts);
     plot::selectMarkerPen(canvas);
     pictureChanged();
     emit wallHandOff(e.handOff);
     Button4->setEnabled(true);
+    m_evaluation = std::move(e);
 }
 
 void TSkelton_edit::Button5Click() { QGuiApplication::clipboard()->setImage(Image1->image()); }
@@ -353,6 +365,6 @@ void TSkelton_edit::Button6Click() {
     pictureChanged();
 }
 
-void TSkelton_edit::Button7Click() { clearResultLabels(21); }
+void TSkelton_edit::Button7Click() { clearResults(); }
 
 }  // namespace kvx::app

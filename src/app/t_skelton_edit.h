@@ -6,12 +6,14 @@
 
 #include "analysis/skeleton_editor.h"
 #include "app/skeleton_source.h"
+#include "plot/skeleton_editor_drawing.h"
 #include "ui/interaction.h"
 
 #include <QDialog>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -42,6 +44,10 @@ public:
     PointMode pointMode() const;
     /// The point count of "点数変更".
     int thinningCount() const;
+    /// The completed evaluation whose results the labels show: none since the
+    /// window was shown, after a failed one, or once thinning or "骨格曲線近似"
+    /// has cleared the labels.
+    const std::optional<analysis::EditorEvaluation>& evaluation() const { return m_evaluation; }
 
     GraphImage* Image1 = nullptr;       // the picture (544 x 504)
     QPushButton* Button1 = nullptr;     // "閉じる(&C)": sort and close
@@ -65,6 +71,9 @@ signals:
     void wallHandOff(const analysis::WallHandOff& handOff);
     /// "壁倍率" pressed.
     void wallEvaluationRequested();
+    /// "閉じる" pressed while the labels show a completed evaluation: the main
+    /// graph is to show the edited points and this evaluation's model.
+    void closedWithEvaluation(const analysis::EditorEvaluation& evaluation);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +101,7 @@ private:
     void drawView();
     void showPointCount();
     void clearResultLabels(int last);
+    void clearResults();
     void pictureChanged();
     QString xUnit() const;
     QString yUnit() const;
@@ -99,6 +109,8 @@ private:
     SkeletonSource& m_source;
     ui::Interaction* m_interaction;
     analysis::EditorView m_view;
+    std::vector<plot::PictureText> m_viewTexts;  // the axis end values the evaluation's texts keep clear of
+    std::optional<analysis::EditorEvaluation> m_evaluation;
     std::array<QLabel*, 22> m_labels{};  // index = label number; 0 unused
     int m_thinningItem = 2;              // RadioGroup1's item before a click
     bool m_dragging = false;

@@ -1,12 +1,16 @@
 // The skeleton editor as a user drives it: opened by a skeleton evaluation,
 // points added, deleted and moved with the mouse on its picture, thinned,
-// and evaluated into the result labels and the wall evaluation's button.
+// evaluated into the result labels and the wall evaluation's button, and
+// closed with its result shown on the main graph.
 #include "app/graph_image.h"
 #include "app/radio_group.h"
 #include "skeleton_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <functional>
+#include <optional>
 
 using kvx::app::TSkelton_edit;
 using kvx::test::curveOf;
@@ -28,6 +32,26 @@ int greenPixels(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == qRgb(0, 128, 0);
     return n;
+}
+
+// Whether a pixel of `color` lies within one pixel of `p` (lines are two pixels wide).
+bool colorNear(const QImage& image, QPoint p, QRgb color) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.valid(p + QPoint(dx, dy)) && image.pixel(p + QPoint(dx, dy)) == color) return true;
+    return false;
+}
+
+QImage mainGraph(const WindowFixture& f) {
+    for (auto* image : f.window->findChildren<kvx::app::GraphImage*>())
+        if (image->window() == f.window.get()) return image->image().copy();
+    return {};
+}
+
+bool resultsCleared(const TSkelton_edit* editor) {
+    for (int n = 5; n <= 21; ++n)
+        if (!editor->label(n)->text().isEmpty()) return false;
+    return true;
 }
 
 bool sortedByX(const kvx::analysis::SkeletonCurve& c) {
@@ -196,6 +220,83 @@ private slots:
         f.find<QCheckBox>("SkeltonCheck")->click();
         f.find<QCheckBox>("SkeltonCheck")->click();
         QVERIFY(!editor->Button4->isEnabled());
+    }
+
+    void thinningClearsTheResults() {
+        WindowFixture f;
+        TSkelton_edit* editor = openEditor(f, sampleFile());
+        QVERIFY(editor);
+        const struct {
+            const char* name;
+            std::function<void()> thin;
+        } cases[] = {{"点整理", [&] { editor->Button2->click(); }},
+                     {"点数変更", [&] { editor->RadioGroup1->item(3)->click(); }}};
+        for (const auto& c : cases) {
+            editor->Button3->click();
+            QVERIFY2(f.takeShown().empty(), c.name);
+            QVERIFY2(!resultsCleared(editor) && editor->evaluation(), c.name);
+            c.thin();
+            // The values were those of the points before thinning.
+            QVERIFY2(resultsCleared(editor), c.name);
+            QVERIFY2(!editor->evaluation(), c.name);
+        }
+    }
+
+    void closeShowsTheEditedSkeletonAndItsModelOnTheGraph() {
+        const struct {
+            const char* name;
+            bool evaluate, thinAfterwards, shown;
+        } cases[] = {{"evaluated", true, false, true},
+                     {"not evaluated", false, false, false},
+                     {"thinned after the evaluation", true, true, false}};
+        for (const auto& c : cases) {
+            WindowFixture f;
+            TSkelton_edit* editor = openEditor(f, kvx::test::stoppedEarlyFile());
+            QVERIFY2(editor, c.name);
+            // The test stopped at 0.03 rad; a point after the fall makes it evaluable.
+            editor->RadioGroup2->item(1)->click();
+            const QPoint addedAt = pixelOf(editor, 0.036, 8);
+            clickAt(editor, addedAt);
+            const auto [addedX, addedY] = editor->view().toData(addedAt.x(), addedAt.y());
+            const int count = curveOf(f).count;
+            if (c.evaluate) editor->Button3->click();
+            if (c.thinAfterwards) editor->RadioGroup1->item(3)->click();
+            QVERIFY2(f.takeShown().empty(), c.name);
+            const std::optional<kvx::analysis::EditorEvaluation> e = editor->evaluation();
+            QCOMPARE(e.has_value(), c.shown);
+            const QImage before = mainGraph(f);
+            QVERIFY2(!before.isNull(), c.name);
+
+            editor->Button1->click();
+            QVERIFY2(!editor->isVisible(), c.name);
+            const QImage after = mainGraph(f);
+            if (!c.shown) {
+                QVERIFY2(after == before, c.name);
+                continue;
+            }
+            // No new skeleton from the record: the added point is still there, and drawn.
+            QCOMPARE(curveOf(f).count, count);
+            const auto& state = f.window->state().graph;
+            const kvx::plot::FrameMapping map{state.frame, state.place};
+            const auto pixel = [&](double x, double y) {
+                const kvx::plot::Pixel p = map.toPixel(x, y);
+                return QPoint(p.x, p.y);
+            };
+            const auto& curve = curveOf(f);
+            const QPoint lastMeasured = pixel(curve.X[static_cast<std::size_t>(count - 2)],
+                                              curve.Y[static_cast<std::size_t>(count - 2)]);
+            const QPoint added = pixel(addedX, addedY);
+            const QPoint toTheAddedPoint = (lastMeasured + added) / 2;
+            QVERIFY(before.rect().contains(added));
+            QVERIFY(!colorNear(before, toTheAddedPoint, qRgb(0, 0, 0)));
+            QVERIFY(colorNear(after, toTheAddedPoint, qRgb(0, 0, 0)));
+            // The editor's model (0,0)-(dv,Pu)-(du,Pu) in green.
+            const QPoint rising = pixel(e->dv / 2, e->Pu / 2), plateau = pixel((e->dv + e->du) / 2, e->Pu);
+            for (const QPoint p : {rising, plateau}) {
+                QVERIFY(!colorNear(before, p, qRgb(0, 128, 0)));
+                QVERIFY(colorNear(after, p, qRgb(0, 128, 0)));
+            }
+        }
     }
 };
 
