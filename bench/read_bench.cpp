@@ -1,5 +1,7 @@
 // Reading a full 30,000-row, 16-channel standard file: the largest file the
 // program accepts, which users open many times a day.
+#include "data/delimited_import.h"
+#include "data/open_data_file.h"
 #include "data/standard_csv_reader.h"
 #include "data/standard_csv_writer.h"
 #include "ui/scripted_interaction.h"
@@ -35,5 +37,21 @@ void BM_ReadFullStandardFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadFullStandardFile)->Unit(benchmark::kMillisecond);
+
+// The same values as another lab's delimited file (no channel-number row):
+// the generic import must not be slower than the standard reader. Timed from
+// the file, as the open command reads it.
+void BM_ReadFullDelimitedFile(benchmark::State& state) {
+    static const std::string path = writeFullFile();
+    for (auto _ : state) {
+        kvx::ui::ScriptedInteraction ia;
+        kvx::data::MeasurementData data;
+        const auto bytes = kvx::data::readWholeFile(path);
+        kvx::data::ImportSettings settings;
+        settings.dialect = kvx::data::detectDialect(*bytes);
+        benchmark::DoNotOptimize(kvx::data::importDelimitedText(*bytes, settings, kvx::data::ForceUnit::kN, ia, data));
+    }
+}
+BENCHMARK(BM_ReadFullDelimitedFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -364,20 +364,20 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
         ++t.rowsInFile;
         row.clear();
         int badColumn = 0;
-        std::string_view badField;
+        std::string badField;  // a copy: a quoted line's fields do not outlive the split
         const int n = forEachField(line, dialect.delimiter, [&](std::string_view f) {
             if (badColumn) return;
             if (const auto v = parseDecimal(f, dialect.decimal)) {
                 row.push_back(*v);
             } else {
                 badColumn = static_cast<int>(row.size()) + 1;
-                badField = f;
+                badField = std::string(trimmed(f).substr(0, 40));
             }
         });
         if (t.columnCount == 0 && !badColumn) t.columnCount = n;
         std::string why;
         if (badColumn) {
-            const std::string shown = toUtf8(trimmed(badField).substr(0, 40), dialect.encoding);
+            const std::string shown = toUtf8(badField, dialect.encoding);
             why = text::format("%d 列目「%s」は数値ではありません", badColumn, shown.c_str());
         } else if (n != t.columnCount) {
             why = text::format("数値が %d 個あります（%d 個のはずです）", n, t.columnCount);

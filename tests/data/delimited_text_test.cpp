@@ -127,6 +127,10 @@ TEST(DelimitedText, BadRowsStopWithTheirLineOrAreSkipped) {
     EXPECT_EQ(skipped.rowsInFile, 6001);
     EXPECT_EQ(skipped.lineNumbers.back(), 6002);
 
+    // The bad field of a quoted line is named after the line's split is gone.
+    const ParsedText quoted = parseDelimitedText("1,2\n\"3\",\"four, five\"\n", TextDialect{}, false);
+    EXPECT_EQ(quoted.failure, "第 2 行: 2 列目「four, five」は数値ではありません");
+
     const ParsedText wide = parseDelimitedText("1,2\n3,4,5\n", TextDialect{}, false);
     EXPECT_EQ(wide.failure, "第 2 行: 数値が 3 個あります（2 個のはずです）");
     const ParsedText empty = parseDelimitedText("a,b\n", TextDialect{.headerRows = 1}, false);
