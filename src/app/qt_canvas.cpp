@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPolygon>
 
 #include <algorithm>
@@ -26,15 +27,40 @@ bool isProportionalGothic(const std::string& face) {
     return face == "ＭＳ Ｐゴシック" || face == "ＭＳ　Ｐゴシック" || face == "MS PGothic";
 }
 
-QString firstInstalled(const QStringList& wanted) {
+bool isProportionalName(const QString& family) {
+    return family.contains(QStringLiteral("PGothic"), Qt::CaseInsensitive) ||
+           family.contains(QStringLiteral("Pゴシック")) || family.contains(QStringLiteral("P Gothic"));
+}
+
+// fontconfig names a family in the session's language ("IPAGothic" under C,
+// "IPAゴシック" under ja_JP), so `wanted` lists both names of each face. Left
+// to fontconfig's substitution, the graph would change face with the locale.
+QString firstInstalled(const QStringList& wanted, bool proportional) {
     const QStringList installed = QFontDatabase::families();
     for (const QString& name : wanted)
-        if (installed.contains(name, Qt::CaseInsensitive)) return name;
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        for (const QString& family : installed)
+            if (family.compare(name, Qt::CaseInsensitive) == 0) return family;
+    QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    japanese.sort();
     for (const QString& name : japanese)
-        if (name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive) || name.contains(QStringLiteral("ゴシック")))
+        if ((name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive) || name.contains(QStringLiteral("ゴシック"))) &&
+            isProportionalName(name) == proportional)
             return name;
     return japanese.isEmpty() ? wanted.front() : japanese.front();
+}
+
+// Whether `family` has a face of its own for bold. Without one, Qt emboldens
+// the outlines, which at 12 points fills the gap above the stem of i (the
+// min/max block read "Ymln") and closes m into a blob.
+bool hasBoldFace(const QString& family) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.constEnd()) return *found;
+    bool bold = false;
+    for (const QString& style : QFontDatabase::styles(family))
+        bold = bold || QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    known.insert(family, bold);
+    return bold;
 }
 
 QString textOf(std::string_view text, plot::TextEncoding encoding) {
@@ -50,25 +76,30 @@ int pointsToPixels(int points, int dpi) {
 
 QString fontFamilyFor(const std::string& face) {
     if (isMonospacedGothic(face)) {
-        static const QString family =
-            firstInstalled({QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
-                            QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("TakaoGothic")});
+        static const QString family = firstInstalled(
+            {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"),
+             QStringLiteral("IPAexゴシック"), QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("TakaoGothic"),
+             QStringLiteral("Takaoゴシック")},
+            false);
         return family;
     }
     if (isProportionalGothic(face)) {
-        static const QString family =
-            firstInstalled({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("TakaoPGothic")});
+        static const QString family = firstInstalled(
+            {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAexGothic"),
+             QStringLiteral("IPAexゴシック"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("TakaoPGothic"),
+             QStringLiteral("Takao Pゴシック")},
+            true);
         return family;
     }
     return fromUtf8(face);
 }
 
 QFont qtFontFor(const plot::Font& font, int dpi) {
-    QFont f(fontFamilyFor(font.face));
+    const QString family = fontFamilyFor(font.face);
+    QFont f(family);
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     f.setHintingPreference(QFont::PreferFullHinting);
-    f.setBold(font.bold);
+    f.setWeight(font.bold && hasBoldFace(family) ? QFont::Bold : QFont::Normal);
     if (font.sizeInPixels) {
         // A positive GDI height is the whole cell (ascent + descent); Qt sizes the em.
         QFont probe = f;

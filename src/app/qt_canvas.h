@@ -18,12 +18,15 @@ inline constexpr int kImageHeight = 504;
 
 /// Maps the Windows font faces of the graph to installed Japanese faces:
 /// "ＭＳ ゴシック" (either space) -> IPAGothic, "ＭＳ Ｐゴシック" -> IPAPGothic, falling
-/// back to any installed Japanese Gothic face; other names pass through.
+/// back to an installed Japanese Gothic face of the same pitch; other names
+/// pass through. The same face in every locale; the name returned is the one
+/// the font database lists it under (localized under ja_JP).
 QString fontFamilyFor(const std::string& face);
 
 /// A QFont that renders like the GDI font the graph asks for: point sizes at
 /// 96 dpi (pixel em height = round(size * 96 / 72)), pixel sizes as cell heights,
-/// no antialiasing. Rotation (escapement) is applied when drawing, not here.
+/// no antialiasing, full hinting. Bold only where the family has a bold face
+/// (never emboldened outlines). Rotation (escapement) is applied when drawing.
 QFont qtFontFor(const plot::Font& font, int dpi = 96);
 
 class QtCanvas : public plot::Canvas {

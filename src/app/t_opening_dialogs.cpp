@@ -113,7 +113,8 @@ void TOpening::applyRegion(int first, int last) {
 void TOpening::Image1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     if (!m_state.DataLoaded) return;
     const plot::Pixel at{x, y};
-    if (m_state.graph.legendShown && plot::insideLegend(at, m_state.LegendPosition, m_state.graph.legendSize)) {
+    if (m_state.graph.legendShown && plot::insideLegend(at, m_state.graph.legendPosition, m_state.graph.legendSize)) {
+        m_state.LegendPosition = m_state.graph.legendPosition;  // drawn left of it when it would not fit
         m_dragging = true;
         return;
     }

@@ -101,8 +101,9 @@ bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
 // Draws rows s ... e-1; in loop mode returns the loop area accumulated on the way.
 double PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb remembered) {
     const FramePlacement place = m_state.place;
-    if (m_o.mode != DisplayMode::Region) m_canvas.setPen(seriesPen(nonMainChannel, m_o.styles, m_o.colorDisplay, m_o.boldAll));
-    Pen pen = m_canvas.pen();
+    // Every mode, region included: the first pass has just drawn the frame,
+    // whose 1-pixel pen would otherwise thin a bold series.
+    Pen pen = seriesPen(nonMainChannel, m_o.styles, m_o.colorDisplay, m_o.boldAll);
     pen.color = m_sw.envelope ? kButtonFace : remembered;
     m_canvas.setPen(pen);
 
@@ -292,8 +293,10 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
         evaluateSkeleton(xChannel, yChannel, std::max(n, 0));
     }
     if (m_o.legend) {
-        m_state.legendSize = drawLegend(m_canvas, m_display, m_data.header, m_o.legendPosition, m_o.styles,
-                                        m_o.colorDisplay, m_o.boldAll, m_o.marks);
+        const LegendBox box = drawLegend(m_canvas, m_display, m_data.header, m_o.legendPosition, m_o.styles,
+                                         m_o.colorDisplay, m_o.boldAll, m_o.marks);
+        m_state.legendPosition = box.position;
+        m_state.legendSize = box.size;
         m_state.legendShown = true;
     }
 }

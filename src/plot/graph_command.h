@@ -64,6 +64,7 @@ struct GraphState {
     GraphFrame frame;
     FramePlacement place;
     bool angleGraph = false;  // X unit of the frame is "rad"
+    Pixel legendPosition;     // where the legend was drawn: left of the requested place when that would not fit
     PixelSize legendSize;
     bool legendShown = false;
     int continueFlag = 0;     // set by the pause window's buttons only

@@ -109,6 +109,8 @@ void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector
     canvas.setPen(pen);
 }
 
+int leftToFit(int x, int width) { return std::max(0, std::min(x, kPictureWidth - width)); }
+
 void drawMinMaxLabels(Canvas& canvas, const Extremes& e, Pixel offset, const GraphFrame& frame, FramePlacement place) {
     const Pen saved = canvas.pen();
     Pen white = saved;
@@ -123,17 +125,26 @@ void drawMinMaxLabels(Canvas& canvas, const Extremes& e, Pixel offset, const Gra
     font.size = 12;
     font.sizeInPixels = false;
     canvas.setFont(font);
-    const int tx = place.FrameLeft + offset.x + 10;
+    const std::string lines[] = {text::format("Ymax (%8.3f,%8.3f )", e.Ymax_x, e.Ymax_y),
+                                 text::format("Ymin (%8.3f,%8.3f )", e.Ymin_x, e.Ymin_y),
+                                 text::format("Yave (%8.3f,%8.3f )", e.Yave_x, e.Yave_y),
+                                 text::format("Xmax (%8.3f,%8.3f )", e.Xmax_x, e.Xmax_y),
+                                 text::format("Xmin (%8.3f,%8.3f )", e.Xmin_x, e.Xmin_y),
+                                 text::format("Xave (%8.3f,%8.3f )", e.Xave_x, e.Xave_y)};
+    int widest = 0;
+    for (const std::string& line : lines) widest = std::max(widest, canvas.textExtent(line).width);
+    // The right-hand boxes start 210 pixels right of the frame: large values
+    // or a wider face would run past the picture.
+    const int tx = leftToFit(place.FrameLeft + offset.x + 10, widest);
     const int by = place.FrameBottom + offset.y;
-    canvas.textOut({tx, by - 95}, text::format("Ymax (%8.3f,%8.3f )", e.Ymax_x, e.Ymax_y));
-    canvas.textOut({tx, by - 80}, text::format("Ymin (%8.3f,%8.3f )", e.Ymin_x, e.Ymin_y));
-    canvas.textOut({tx, by - 65}, text::format("Yave (%8.3f,%8.3f )", e.Yave_x, e.Yave_y));
-    canvas.textOut({tx, by - 50}, text::format("Xmax (%8.3f,%8.3f )", e.Xmax_x, e.Xmax_y));
-    canvas.textOut({tx, by - 35}, text::format("Xmin (%8.3f,%8.3f )", e.Xmin_x, e.Xmin_y));
-    canvas.textOut({tx, by - 20}, text::format("Xave (%8.3f,%8.3f )", e.Xave_x, e.Xave_y));
+    int y = by - 95;
+    for (const std::string& line : lines) {
+        canvas.textOut({tx, y}, line);
+        y += 15;
+    }
 }
 
-PixelSize drawLegend(Canvas& canvas, std::span<const int> displayChannels, const data::ChannelHeader& header,
+LegendBox drawLegend(Canvas& canvas, std::span<const int> displayChannels, const data::ChannelHeader& header,
                      Pixel position, const LineStyles& styles, bool colorDisplay, bool boldAll, bool marks) {
     Font font = canvas.font();
     font.size = 12;
@@ -147,6 +158,8 @@ PixelSize drawLegend(Canvas& canvas, std::span<const int> displayChannels, const
         widest = std::max(widest, canvas.textExtent(entries.back(), TextEncoding::Cp932).width);
     }
     const PixelSize size{widest + 15, 20 * static_cast<int>(displayChannels.size()) + 10};
+    // Long point names at the default position would run off the picture.
+    position.x = leftToFit(position.x, size.width);
 
     canvas.setPen({kBlack, 1, PenStyle::Solid, PenMode::Copy});
     canvas.rectangle(position, {position.x + size.width, position.y + size.height});
@@ -159,7 +172,7 @@ PixelSize drawLegend(Canvas& canvas, std::span<const int> displayChannels, const
         canvas.lineTo({x0 + 50, y + 6});
         if (marks) drawMark(canvas, {x0 + 25, y + 7}, markShapeOf(static_cast<int>(k)));
     }
-    return size;
+    return {position, size};
 }
 
 }  // namespace kvx::plot

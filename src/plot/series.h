@@ -39,12 +39,27 @@ void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector
 using analysis::Extremes;
 using analysis::extremePoints;
 
-/// The six "Ymax (...)" lines at the label offset of the checked min/max box.
+/// Width of the graph picture (Image1) in pixels: texts drawn on it must end left of it.
+inline constexpr int kPictureWidth = 544;
+
+/// The left edge for a block `width` pixels wide that should start at `x`:
+/// `x` when the block fits into the picture, else as far left as it must go
+/// to end at the picture's right edge (never left of 0).
+int leftToFit(int x, int width);
+
+/// The six "Ymax (...)" lines at the label offset of the checked min/max box,
+/// moved left when the longest line would pass the picture's right edge.
 void drawMinMaxLabels(Canvas& canvas, const Extremes& e, Pixel offset, const GraphFrame& frame, FramePlacement place);
 
-/// The legend: a box at `position` with one line per display channel (1-based).
-/// Returns the box size, kept for dragging.
-PixelSize drawLegend(Canvas& canvas, std::span<const int> displayChannels, const data::ChannelHeader& header,
+struct LegendBox {
+    Pixel position;  // top-left corner as drawn
+    PixelSize size;
+};
+
+/// The legend: a box at `position` with one line per display channel (1-based),
+/// moved left when it would pass the picture's right edge. Returns where it
+/// was drawn and its size, kept for dragging.
+LegendBox drawLegend(Canvas& canvas, std::span<const int> displayChannels, const data::ChannelHeader& header,
                      Pixel position, const LineStyles& styles, bool colorDisplay, bool boldAll, bool marks);
 
 }  // namespace kvx::plot

@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -33,7 +34,7 @@ private slots:
         kvx::test::WindowFixture f;
         const QString path = f.write(QStringLiteral("wide.csv"), wideFile(20));
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
-        QTimer::singleShot(0, taio, [&] {
+        kvx::test::WhenModal choose(*taio, [&] {
             QCOMPARE(taio->Label18->text(), QStringLiteral("計測データチャンネル総数 20"));
             QCOMPARE(taio->Label19->text(), QStringLiteral("チャンネルの対応を指定してください"));
             QVERIFY(!f.find<QPushButton>("Button2")->isEnabled());  // the main window's file button waits
@@ -43,6 +44,7 @@ private slots:
             taio->Button1->click();
         });
         QVERIFY(f.window->openFile(path));
+        QVERIFY(choose.acted());
         const auto& state = f.window->state();
         QCOMPARE(state.data.channelCount(), 4);
         QCOMPARE(state.data.header.channelNumbers[2], 19);
@@ -63,8 +65,9 @@ private slots:
         QVERIFY(f.window->openFile(f.write(QStringLiteral("small.csv"), kvx::test::threeChannelFile())));
         const QString caption = f.window->windowTitle();
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
-        QTimer::singleShot(0, taio, [&] { taio->reject(); });
+        kvx::test::WhenModal close(*taio, [&] { taio->reject(); });
         QVERIFY(!f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(18))));
+        QVERIFY(close.acted());
         QCOMPARE(f.window->state().data.RowCount, 50);
         QCOMPARE(f.window->windowTitle(), caption);
         QVERIFY(!f.find<QPushButton>("BtnTaio")->isEnabled());
@@ -73,11 +76,38 @@ private slots:
     void identityOfAWideFileShowsOneToOne() {
         kvx::test::WindowFixture f;
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
-        QTimer::singleShot(0, taio, [&] { taio->Button1->click(); });
+        kvx::test::WhenModal confirm(*taio, [&] { taio->Button1->click(); });
         QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(17))));
+        QVERIFY(confirm.acted());
         QCOMPARE(f.window->state().data.channelCount(), 16);
         QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("対応"));
         QVERIFY(f.find<QPushButton>("BtnTaio")->isEnabled());  // a wide file is in use
+    }
+
+    // Ending the program asks Qt to leave its application loop; that request
+    // must not close the modal windows of the next main window at once.
+    void modalWindowWorksAfterAnEarlierWindowEndedTheProgram() {
+        struct Case {
+            const char* name;
+            std::function<void(kvx::test::WindowFixture&)> end;
+        };
+        const Case cases[] = {{"終了 answered Yes",
+                               [](kvx::test::WindowFixture& f) {
+                                   f.interaction.answers.push_back(kvx::ui::Answer::Yes);
+                                   f.action("Exit1")->trigger();
+                               }},
+                              {"window frame", [](kvx::test::WindowFixture& f) { f.window->close(); }}};
+        for (const auto& c : cases) {
+            {
+                kvx::test::WindowFixture earlier;
+                c.end(earlier);
+            }
+            kvx::test::WindowFixture f;
+            kvx::app::TTaio* taio = f.window->correspondenceWindow();
+            kvx::test::WhenModal confirm(*taio, [&] { taio->Button1->click(); });
+            QVERIFY2(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(17))), c.name);
+            QVERIFY2(confirm.acted(), c.name);
+        }
     }
 
     void loggerTextFileShowsTheChosenPath() {

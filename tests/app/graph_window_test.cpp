@@ -4,13 +4,15 @@
 #include "app/t_form1.h"
 #include "window_fixture.h"
 
+#include "app/graph_image.h"
+#include "app/qt_canvas.h"
 #include "app/radio_group.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
 #include <cmath>
 
@@ -28,6 +30,14 @@ int nonWhite(const QImage& image, QRect area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) != qRgb(255, 255, 255);
     return n;
+}
+
+void mouse(QWidget* image, QEvent::Type type, QPoint at) {
+    const bool held = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, QPointF(at), image->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(image, &event);
 }
 
 }  // namespace
@@ -86,6 +96,29 @@ private slots:
         QVERIFY(nonWhite(withLegend, QRect(250, 10, 100, 20)) > 0);
         f.find<QCheckBox>("CBTitle")->click();
         QCOMPARE(nonWhite(f.find<QWidget>("Image1")->grab().toImage(), QRect(250, 10, 100, 20)), 0);
+    }
+
+    // Long point names push the legend left of the place asked for, so that it
+    // fits the picture; it is grabbed where it is drawn.
+    void legendOfLongNamesFitsThePictureAndIsGrabbedWhereItIsDrawn() {
+        kvx::test::WindowFixture f;
+        QByteArray bytes("1,2\nP,LONG-CHANNEL-NAME-02\n,\nkN,mm\n");
+        for (int i = 0; i < 50; ++i) bytes += QByteArray::number(i % 9) + "," + QByteArray::number(i % 5) + "\n";
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("long.csv"), bytes)));
+        const auto& state = f.window->state();
+        const kvx::plot::Pixel drawn = state.graph.legendPosition;
+        const kvx::plot::PixelSize size = state.graph.legendSize;
+        QCOMPARE(state.LegendPosition, (kvx::plot::Pixel{350, 80}));
+        QVERIFY(drawn.x < 350);
+        QCOMPARE(drawn.x + size.width, kvx::app::kImageWidth);
+        auto* image = f.find<kvx::app::GraphImage>("Image1");
+        QCOMPARE(image->image().pixel(kvx::app::kImageWidth - 1, drawn.y + size.height / 2), qRgb(0, 0, 0));
+
+        mouse(image, QEvent::MouseButtonPress, {drawn.x + 5, drawn.y + 5});  // left of the place asked for
+        mouse(image, QEvent::MouseMove, {100, 300});
+        mouse(image, QEvent::MouseButtonRelease, {100, 300});
+        QCOMPARE(state.LegendPosition, (kvx::plot::Pixel{100, 300}));
+        QCOMPARE(state.graph.legendPosition, (kvx::plot::Pixel{100, 300}));
     }
 
     void loopModeWritesLoopCsvBesideTheData() {
@@ -155,15 +188,17 @@ private slots:
                               {"BitBtn3", kvx::ui::PauseAnswer::Back},
                               {"BitBtn1", kvx::ui::PauseAnswer::Stop}};
         for (const auto& c : cases) {
-            QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
+            kvx::test::WhenModal press(window, [&] { window.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
             kvx::ui::PauseInfo info;
             info.rows = "1～200";
             QCOMPARE(window.showPause(info), c.answer);
+            QVERIFY(press.acted());
             QCOMPARE(window.Label2->text(), QStringLiteral("1～200"));
             QVERIFY(window.Label4->text().isEmpty());
         }
-        QTimer::singleShot(0, &window, [&] { window.reject(); });  // closed by its frame
+        kvx::test::WhenModal close(window, [&] { window.reject(); });  // closed by its frame
         QCOMPARE(window.showPause({}), kvx::ui::PauseAnswer::Closed);
+        QVERIFY(close.acted());
         QCOMPARE(window.windowTitle(), QStringLiteral("一時停止"));
         QCOMPARE(window.CheckBox1->toolTip(), QStringLiteral("常にクリップボードへコピー"));
     }

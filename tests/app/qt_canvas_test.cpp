@@ -6,6 +6,9 @@
 #include "window_fixture.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+
+#include <algorithm>
 
 using kvx::app::QtCanvas;
 using kvx::plot::Pixel;
@@ -24,6 +27,36 @@ QRect inkBox(const QImage& image) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != kWhitePixel) box |= QRect(x, y, 1, 1);
     return box;
+}
+
+bool ipaInstalled() {
+    const QStringList families = QFontDatabase::families();
+    return families.contains(QStringLiteral("IPAGothic")) || families.contains(QStringLiteral("IPAゴシック"));
+}
+
+/// `text` drawn alone in `font` on a small white picture.
+QImage glyph(const kvx::plot::Font& font, const char* text) {
+    QtCanvas canvas(64, 64);
+    canvas.setFont(font);
+    canvas.setBrush({kvx::plot::kWhite, true});
+    canvas.textOut({8, 8}, text, kvx::plot::TextEncoding::Utf8);
+    return canvas.image().copy();
+}
+
+/// Separate runs of ink along row y.
+int inkRuns(const QImage& image, int y) {
+    int runs = 0;
+    for (int x = 0; x < image.width(); ++x)
+        runs += image.pixel(x, y) != kWhitePixel && (x == 0 || image.pixel(x - 1, y) == kWhitePixel);
+    return runs;
+}
+
+/// Whether a row without ink lies between the top and the bottom of the ink (the dot of i).
+bool hasBlankRowInside(const QImage& image) {
+    const QRect ink = inkBox(image);
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        if (inkRuns(image, y) == 0) return true;
+    return false;
 }
 
 }  // namespace
@@ -118,16 +151,64 @@ private slots:
     }
 
     void gothicFacesMapToInstalledJapaneseFonts() {
-        if (!QFontDatabase::families().contains(QStringLiteral("IPAGothic")))
-            QSKIP("the IPA Gothic fonts are not installed");
-        QCOMPARE(kvx::app::fontFamilyFor("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-        QCOMPARE(kvx::app::fontFamilyFor("ＭＳ　ゴシック"), QStringLiteral("IPAGothic"));
-        QCOMPARE(kvx::app::fontFamilyFor("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+        if (!ipaInstalled()) QSKIP("the IPA Gothic fonts are not installed");
+        // fontconfig lists the faces by localized names under ja_JP: compare
+        // the faces Qt resolves, not the spelling.
+        const QString gothic = QFontInfo(QFont(QStringLiteral("IPAGothic"))).family();
+        const QString pGothic = QFontInfo(QFont(QStringLiteral("IPAPGothic"))).family();
+        QVERIFY(gothic != pGothic);
+        struct Case {
+            const char* face;
+            QString family;
+        };
+        const Case cases[] = {{"ＭＳ ゴシック", gothic}, {"ＭＳ　ゴシック", gothic}, {"ＭＳ Ｐゴシック", pGothic}};
+        for (const auto& c : cases) {
+            kvx::plot::Font font;
+            font.face = c.face;
+            QCOMPARE(kvx::app::fontFamilyFor(c.face), c.family);
+            QCOMPARE(QFontInfo(kvx::app::qtFontFor(font)).family(), c.family);
+        }
         kvx::plot::Font points;
         points.size = 14;  // 14 pt at 96 dpi: 18.67 -> 19 pixels
         QCOMPARE(kvx::app::qtFontFor(points).pixelSize(), 19);
         points.size = 9;
         QCOMPARE(kvx::app::qtFontFor(points).pixelSize(), 12);
+    }
+
+    // The min/max block must read "Ymin", not "Ymln": outlines emboldened for a
+    // face without bold close the gap above the stem of i and fill m. Run
+    // under ja_JP too, where the Gothic face used to resolve to the
+    // proportional one.
+    void graphTextsKeepEveryGlyphDistinct() {
+        if (!ipaInstalled()) QSKIP("the IPA Gothic fonts are not installed");
+        struct Case {
+            const char* name;
+            const char* face;
+            int points;
+            bool proportional;
+        };
+        const Case cases[] = {{"min/max block and legend", kvx::plot::kGothic, 12, false},
+                              {"axis labels", kvx::plot::kGothic, 14, false},
+                              {"window face", kvx::plot::kPGothic, 12, true}};
+        for (const auto& c : cases) {
+            kvx::plot::Font font;  // bold, as the graph asks for it
+            font.face = c.face;
+            font.size = c.points;
+            const QImage i = glyph(font, "i");
+            const QImage l = glyph(font, "l");
+            const QImage m = glyph(font, "m");
+            QVERIFY2(hasBlankRowInside(i), c.name);
+            QVERIFY2(i != l, c.name);
+            int mostStems = 0;
+            for (int y = 0; y < m.height(); ++y) mostStems = std::max(mostStems, inkRuns(m, y));
+            QVERIFY2(mostStems == 3, c.name);
+            // The monospaced face keeps every half-width letter in one cell.
+            QtCanvas canvas;
+            canvas.setFont(font);
+            const int narrow = canvas.textExtent("iiii", kvx::plot::TextEncoding::Utf8).width;
+            const int wide = canvas.textExtent("mmmm", kvx::plot::TextEncoding::Utf8).width;
+            QVERIFY2((narrow < wide) == c.proportional, c.name);
+        }
     }
 
     void fileFiltersBecomeQtFilters_data() {

@@ -7,11 +7,13 @@
 #include "ui/scripted_interaction.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -37,6 +39,49 @@ struct RegisterTest {
 
 #define KVX_REGISTER_TEST(Class) static const kvx::test::RegisterTest<Class> registered##Class(#Class)
 
+/// Forgets a QCoreApplication::exit() made while no application loop ran. Qt
+/// keeps such a request, and every later event loop, QDialog::exec() included,
+/// returns at once: one test ending the program would close every modal
+/// window of the tests after it. Running the application loop clears it.
+inline void discardExitRequest() {
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QApplication::exec();
+}
+
+/// Acts in a modal window once it is up. Set it up before the call that runs
+/// the window; it polls until `dialog` is the active modal widget, then runs
+/// `act`. A zero-delay timer instead fires in whatever event loop runs first,
+/// possibly before the window is modal. If `act` leaves the window open (a
+/// failed check returned early), the window is closed by its frame, so the
+/// test fails instead of hanging.
+class WhenModal {
+public:
+    WhenModal(QDialog& dialog, std::function<void()> act) : m_dialog(&dialog), m_act(std::move(act)) {
+        m_poll.setInterval(5);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+        m_poll.start();
+    }
+    WhenModal(const WhenModal&) = delete;
+    WhenModal& operator=(const WhenModal&) = delete;
+
+    /// Whether the window came up and `act` ran.
+    bool acted() const { return m_acted; }
+
+private:
+    void poll() {
+        if (QApplication::activeModalWidget() != m_dialog || !m_dialog->isVisible()) return;
+        m_poll.stop();
+        m_acted = true;
+        m_act();
+        if (m_dialog->isVisible()) m_dialog->reject();
+    }
+
+    QDialog* m_dialog;
+    std::function<void()> m_act;
+    QTimer m_poll;
+    bool m_acted = false;
+};
+
 /// CP932 bytes of the header texts used in the test files.
 inline constexpr const char* kLoadCp932 = "\x89\xD7\x8F\x64";                    // 荷重
 inline constexpr const char* kDisplacementCp932 = "\x95\xCF\x88\xCA";            // 変位
@@ -53,6 +98,7 @@ public:
     }
     ~WindowFixture() {
         window.reset();
+        discardExitRequest();  // "終了" and the window frame end the program
         QDir::setCurrent(m_previousDir);
     }
     WindowFixture(const WindowFixture&) = delete;

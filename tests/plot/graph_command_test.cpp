@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <sstream>
 
 using namespace kvx::plot;
@@ -292,6 +294,75 @@ TEST(GraphCommand, MinMaxLabelsOnlyInTheFirstPass) {
     int ymax = 0;
     for (const auto& c : r.canvas.of(Op::TextOut)) ymax += c.text.rfind("Ymax", 0) == 0;
     EXPECT_EQ(ymax, 1);
+}
+
+// The first pass draws the frame with a 1-pixel black pen before its series;
+// the series must still get its own width, in every display mode.
+TEST(GraphCommand, BoldLinesInEveryModeAndEveryPass) {
+    const MeasurementData d = record(450);  // the load crosses zero every 63 rows: loops
+    const Rgb red = Rgb::fromHex(0xFF0000), magenta = Rgb::fromHex(0xFF00FF);  // channels 2 and 3
+    struct Style {
+        const char* name;
+        bool boldAll;
+        std::array<std::uint8_t, 16> bold;
+        int redWidth, magentaWidth;
+    };
+    const Style styles[] = {{"太線(すべて)", true, {}, 2, 2},
+                            {"thick line for both channels", false, {0, 1, 1}, 2, 2},
+                            {"thick line for the first channel only", false, {0, 1, 0}, 2, 1},
+                            {"thick line for the second channel only", false, {0, 0, 1}, 1, 2},
+                            {"no thick line", false, {}, 1, 1}};
+    for (const DisplayMode mode : {DisplayMode::All, DisplayMode::Step, DisplayMode::Loop, DisplayMode::Region}) {
+        for (const Style& style : styles) {
+            SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(mode) << ", " << style.name);
+            GraphOptions o = options(mode);
+            o.channelChecked = {false, true, true};
+            o.boldAll = style.boldAll;
+            o.styles.ChannelBold = style.bold;
+            o.legend = false;
+            Session r;
+            r.state.regionStart = 1;
+            r.state.regionEnd = 100;
+            runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+            int redLines = 0, magentaLines = 0;
+            for (const auto& c : r.canvas.of(Op::LineTo)) {
+                if (c.pen.color == red) {
+                    ++redLines;
+                    ASSERT_EQ(c.pen.width, style.redWidth);
+                } else if (c.pen.color == magenta) {
+                    ++magentaLines;
+                    ASSERT_EQ(c.pen.width, style.magentaWidth);
+                }
+            }
+            EXPECT_GT(redLines, 50);
+            EXPECT_GT(magentaLines, 50);
+        }
+    }
+}
+
+TEST(GraphCommand, TextsOfLongNamesAndLargeValuesStayInsideThePicture) {
+    MeasurementData d = record(300);
+    d.header.pointNames = {"LOAD-CELL-CHANNEL-01", "DISPLACEMENT-GAUGE-2", "DISPLACEMENT-GAUGE-3"};
+    for (int i = 0; i < d.RowCount; ++i) d.cell(i, 1) *= 20000.0f;  // values of 100000 and more
+    for (std::size_t box = 0; box < 4; ++box) {
+        SCOPED_TRACE(testing::Message() << "CBMax" << box + 1);
+        GraphOptions o = options();
+        o.channelChecked = {false, true, true};
+        o.frame.fullScale = true;  // channels 2 and 3 differ in size
+        o.minMax = {};
+        o.minMax[box] = true;
+        Session r;
+        r.canvas.charWidth = 8;  // the Gothic face's half-width cell at 12 points
+        runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+        ASSERT_TRUE(r.ia.shown.empty());
+        int texts = 0;
+        for (const auto& c : r.canvas.of(Op::TextOut)) {
+            ++texts;
+            EXPECT_LE(c.points[0].x + r.canvas.textExtent(c.text, TextEncoding::Utf8).width, kPictureWidth) << c.text;
+        }
+        EXPECT_GT(texts, 6 + 2);
+        EXPECT_EQ(r.state.legendPosition.x + r.state.legendSize.width, kPictureWidth);
+    }
 }
 
 namespace {

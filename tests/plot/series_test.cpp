@@ -144,9 +144,10 @@ TEST(Legend, BoxEntriesAndMarks) {
     LineStyles styles;
     RecordingCanvas c;
     const int channels[] = {2, 4};
-    const PixelSize size = drawLegend(c, channels, h, {350, 80}, styles, true, false, true);
+    const LegendBox box = drawLegend(c, channels, h, {350, 80}, styles, true, false, true);
     // "        disp " is 13 bytes x 7 = 91 pixels, + 15.
-    EXPECT_EQ(size, (PixelSize{106, 50}));
+    EXPECT_EQ(box.size, (PixelSize{106, 50}));
+    EXPECT_EQ(box.position, (Pixel{350, 80}));
     EXPECT_EQ(c.calls[0].op, Op::Rectangle);
     EXPECT_EQ(c.calls[0].points, (std::vector<Pixel>{{350, 80}, {456, 130}}));
     const auto t = c.of(Op::TextOut);
@@ -159,4 +160,70 @@ TEST(Legend, BoxEntriesAndMarks) {
     const auto circles = c.of(Op::Ellipse);
     ASSERT_EQ(circles.size(), 1u);  // entry 0 circle, entry 1 cross
     EXPECT_EQ(circles[0].points[0], (Pixel{381, 89}));
+}
+
+// Texts that would run past the picture's right edge move left just enough;
+// texts that fit keep their place.
+TEST(RightEdge, LegendMovesLeftOnlyWhenItWouldNotFit) {
+    struct Case {
+        const char* name;
+        std::string pointName;
+        int requestedX;
+        int expectedX;
+    };
+    // Box width: ("        " + name + " ") x 7 pixels + 15.
+    const Case cases[] = {
+        {"short name at the default place", "disp", 350, 350},
+        {"20 characters at the default place", "ABCDEFGHIJKLMNOPQRST", 350, 544 - (29 * 7 + 15)},
+        {"ends exactly at the edge", "ABCDEFGHIJKLMNOPQRST", 544 - (29 * 7 + 15), 544 - (29 * 7 + 15)},
+        {"dragged to the left", "ABCDEFGHIJKLMNOPQRST", 20, 20},
+        {"wider than the picture", std::string(80, 'W'), 350, 0},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        kvx::data::ChannelHeader h;
+        h.pointNames[1] = k.pointName;
+        RecordingCanvas c;
+        const int channels[] = {2};
+        const LegendBox box = drawLegend(c, channels, h, {k.requestedX, 80}, LineStyles{}, true, false, false);
+        EXPECT_EQ(box.position, (Pixel{k.expectedX, 80}));
+        EXPECT_EQ(c.of(Op::Rectangle)[0].points[0], box.position);
+        const auto text = c.of(Op::TextOut)[0];
+        EXPECT_EQ(text.points[0].x, k.expectedX + 10);
+        if (box.size.width <= kPictureWidth) {
+            EXPECT_LE(box.position.x + box.size.width, kPictureWidth);
+        }
+    }
+}
+
+TEST(RightEdge, MinMaxBlockMovesLeftOnlyWhenItWouldNotFit) {
+    struct Case {
+        const char* name;
+        Pixel offset;
+        double value;
+        int charWidth;
+        int expectedX;
+    };
+    // A line is 25 characters for values up to 9999.999, 27 for 999999.999.
+    const Case cases[] = {{"CBMax3, small values", {0, 0}, 17.7, 7, 110},
+                          {"CBMax4, small values", {200, 0}, 17.7, 7, 310},
+                          {"CBMax4, wide font", {200, 0}, 17.7, 10, 544 - 25 * 10},
+                          {"CBMax2, large values", {200, -300}, 123456.5, 9, 544 - 27 * 9},
+                          {"CBMax1, large values", {0, -300}, 123456.5, 9, 110}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        RecordingCanvas c;
+        c.charWidth = k.charWidth;
+        Extremes e;
+        e.Ymax_y = k.value;
+        e.Xmin_x = k.value;
+        drawMinMaxLabels(c, e, k.offset, GraphFrame{}, {});
+        const auto texts = c.of(Op::TextOut);
+        ASSERT_EQ(texts.size(), 6u);
+        for (const auto& t : texts) {
+            EXPECT_EQ(t.points[0].x, k.expectedX);
+            EXPECT_LE(t.points[0].x + static_cast<int>(t.text.size()) * k.charWidth, kPictureWidth) << t.text;
+        }
+        EXPECT_EQ(texts[0].points[0].y, 450 + k.offset.y - 95);
+    }
 }
