@@ -97,7 +97,14 @@ const char* usageText() {
            "  --wall L                 壁長さ L [m] で壁倍率を評価 (骨格曲線を編集せずに評価)\n"
            "  --reference N            旧基準の特定変形角 1/N (15, 30, 60, 100, 120, 150)。既定は 120\n"
            "  --wall-file FILE         結果ファイルを作成して 1 行書く\n"
-           "  --append                 既存の結果ファイルに見出しなしで追加する\n";
+           "  --append                 既存の結果ファイルに見出しなしで追加する\n"
+           "試験体集計 (同じ仕様の試験体の組):\n"
+           "  --summary FILE.csv       --wall で求めた各試験体の行を正負別に統計処理し、集計を CSV に書く\n"
+           "                           (平均, 標準偏差, 変動係数, k = t(0.75; n-1)/√n, 下限値, P0, Pa, 壁倍率)\n"
+           "  --alpha A                Pa = P0 × α の低減係数 α (耐久性・使用環境など)。既定は 1\n"
+           "  --summarize WALLFILE     データファイルの代わりに既存の壁倍率結果ファイルを集計する\n"
+           "                           (壁長さは --wall L、既定は 1.82)\n"
+           "  --report FILE.pdf        試験報告書 (試験体ごとのページと集計のページ) を PDF に書く\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -290,6 +297,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             const auto n = v ? toInt(*v) : std::nullopt;
             if (!n || (*n != 360 && *n != 400 && *n != 600)) return fail("--dpi には 360, 400, 600 のいずれかを指定してください");
             o.dpi = *n;
+        } else if (a == "--summary" || a == "--summarize" || a == "--report") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) return fail(a + " にはファイル名を指定してください");
+            (a == "--summary" ? o.summaryFile : a == "--summarize" ? o.summarizeFile : o.reportFile) = *v;
+        } else if (a == "--alpha") {
+            const std::string* v = needValue();
+            const auto alpha = v ? toPositive(*v) : std::nullopt;
+            if (!alpha) return fail("--alpha には正の数を指定してください");
+            o.alpha = *alpha;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a.starts_with("--")) {
@@ -299,7 +315,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             o.dataFiles.push_back(a);
         }
     }
-    if (o.file.empty() && !o.help) return fail("データファイルを指定してください");
+    if (!o.summarizeFile.empty() && !o.dataFiles.empty())
+        return fail("--summarize のときはデータファイルを指定しないでください");
+    if (o.file.empty() && !o.help && o.summarizeFile.empty()) return fail("データファイルを指定してください");
+    if (!o.summaryFile.empty() && !o.wallLength && o.summarizeFile.empty())
+        return fail("--summary には --wall (または --summarize) が必要です");
     if (o.dataFiles.size() > 1 && (!o.image.empty() || !o.pdf.empty()))
         return fail("--image と --pdf はデータファイルが一つのときだけ指定できます");
     if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");

@@ -71,6 +71,12 @@ struct BatchOptions {
     int reference = 120;                 // --reference 15|30|60|100|120|150
     std::string wallFile;                // --wall-file FILE: the result file
     bool append = false;                 // --append: add to an existing result file
+
+    // The set of specimens.
+    std::string summaryFile;             // --summary FILE.csv: the statistics of the wall rows
+    double alpha = 1.0;                  // --alpha A: reduction factor of Pa
+    std::string summarizeFile;           // --summarize WALLFILE: summarize an existing wall result file
+    std::string reportFile;              // --report FILE.pdf: the test report
 };
 
 struct ParsedOptions {

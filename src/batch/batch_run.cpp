@@ -383,7 +383,7 @@ plot::GraphOptions graphOptionsFor(const BatchOptions& b, int channelCount, cons
 }
 
 RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canvas& canvas, PageSink* pages,
-                   analysis::ElastoFile* sharedElasto) {
+                   analysis::ElastoFile* sharedElasto, ReportSink* report) {
     // A wide file: the correspondence from --map (one number: the rest follow on), else the identity.
     const auto chooser = [&](int fileChannels) -> std::optional<data::Correspondence> {
         for (int e : options.map)
@@ -406,7 +406,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         return std::optional<data::ImportSettings>(importSettingsFor(options.generic, detected));
     };
     const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia, chooser, chooseImport);
-    if (!opened) return {1, {}};
+    if (!opened) return {1, {}, {}};
     if (opened->import) {
         const data::ImportReport& r = *opened->import;
         if (r.thinnedFrom > 0)
@@ -421,7 +421,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     if (!options.saveStandard.empty() && !data::writeDataSet(options.saveStandard, opened->data)) {
         ia.message("標準形式のファイルを保存できませんでした\n" + options.saveStandard, "ファイル出力エラー",
                    ui::Icon::Warning);
-        return {1, {}};
+        return {1, {}, {}};
     }
     const data::MeasurementData& d = opened->data;
     plot::GraphState graph;
@@ -429,7 +429,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         // The data range dialog's rule: 0 < start < end <= rows.
         if (options.region->second > d.RowCount) {
             ia.message("データ範囲の指定が正しくありません", "データ範囲エラー", ui::Icon::Warning);
-            return {1, {}};
+            return {1, {}, {}};
         }
         graph.regionStart = options.region->first;
         graph.regionEnd = options.region->second;
@@ -442,7 +442,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         if (!std::filesystem::is_directory(options.outDirectory)) {
             ia.message("結果ファイルを書くフォルダを作成できません\n" + options.outDirectory, "ファイル出力エラー",
                        ui::Icon::Warning);
-            return {1, {}};
+            return {1, {}, {}};
         }
         graphOptions.resultDirectory = data::directoryOf(options.outDirectory + "/x");
     }
@@ -454,25 +454,28 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         const std::string folder = options.outDirectory.empty() ? std::string() : graphOptions.resultDirectory;
         if (!elasto.open(folder)) {
             ia.message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
-            return {1, {}};
+            return {1, {}, {}};
         }
     }
     plot::NullGraphHost host;
     host.elasto = sharedElasto ? sharedElasto : elasto.isOpen() ? &elasto : nullptr;
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
     // Loop mode without a single loop draws nothing, and that is a result too.
-    if (!graph.drewSomething && !options.loops) return {1, {}};
+    if (!graph.drewSomething && !options.loops) return {1, {}, {}};
     if (!options.pdf.empty()) {
         if (const auto refusal = output::refuseBeforeJob(d, graphOptions)) {
             ia.message(refusal->message, refusal->caption, ui::Icon::None);
-            return {1, {}};
+            return {1, {}, {}};
         }
         if (!pages || !pages->print(d, graphOptions, graph.lastFirst, graph.lastLast)) {
             ia.message("PDF ファイルを書き込めませんでした\n" + options.pdf, "印刷エラー", ui::Icon::Warning);
-            return {1, {}};
+            return {1, {}, {}};
         }
     }
-    if (!options.wallLength) return {0, options.json ? dataSetJson(*opened, graph, nullptr) : summary(*opened)};
+    if (!options.wallLength) {
+        if (report) report->addSpecimen({*opened, graphOptions, graph, nullptr, nullptr});
+        return {0, options.json ? dataSetJson(*opened, graph, nullptr) : summary(*opened), {}};
+    }
 
     // The wall: the editor's evaluation of the unedited skeleton, then TKabe's copy.
     WallRun run;
@@ -512,97 +515,9 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         }
         wall.closeResultFile();
     }
-    return {exitCode, options.json ? dataSetJson(*opened, graph, &run) : summary(*opened)};
-}
-
-namespace {
-
-// Passes everything on and remembers the last thing said, for the summary.
-class RememberingInteraction : public ui::Interaction {
-public:
-    explicit RememberingInteraction(ui::Interaction& inner) : m_inner(inner) {}
-    std::string last;
-    void message(std::string_view text, std::string_view caption, ui::Icon icon) override {
-        last = std::string(caption) + ": " + std::string(text);
-        m_inner.message(text, caption, icon);
-    }
-    ui::Answer ask(std::string_view text, std::string_view caption, ui::Buttons b, ui::Icon icon) override {
-        last = std::string(caption) + ": " + std::string(text);
-        return m_inner.ask(text, caption, b, icon);
-    }
-    std::optional<std::string> chooseOpenFile(const ui::FileDialogRequest& r) override { return m_inner.chooseOpenFile(r); }
-    std::optional<std::string> chooseSaveFile(const ui::FileDialogRequest& r) override { return m_inner.chooseSaveFile(r); }
-
-private:
-    ui::Interaction& m_inner;
-};
-
-std::string oneLine(std::string s) {
-    std::replace(s.begin(), s.end(), '\n', ' ');
-    return s;
-}
-
-}  // namespace
-
-RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE* progress) {
-    // One ELASTO.CSV for the whole series, created as at start-up.
-    analysis::ElastoFile elasto;
-    if ((options.skeleton || options.wallLength) && options.files) {
-        std::string folder;
-        if (!options.outDirectory.empty()) {
-            std::error_code ec;
-            std::filesystem::create_directories(options.outDirectory, ec);
-            folder = data::directoryOf(options.outDirectory + "/x");
-        }
-        if (!elasto.open(folder)) {
-            ia.message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
-            return {1, {}};
-        }
-    }
-    JsonWriter j;
-    j.beginObject();
-    j.key("results").beginArray();
-    std::vector<std::pair<std::string, std::string>> failed;
-    const std::size_t total = options.dataFiles.size();
-    bool wallFileStarted = false;
-    for (std::size_t i = 0; i < total; ++i) {
-        BatchOptions one = options;
-        one.file = options.dataFiles[i];
-        one.dataFiles = {one.file};
-        // The first file creates the wall result file (unless appending); the others add to it.
-        if (!options.wallFile.empty()) one.append = options.append || wallFileStarted;
-        RememberingInteraction remembering(ia);
-        plot::NullCanvas canvas;
-        const RunResult r = runBatch(one, remembering, canvas, nullptr, elasto.isOpen() ? &elasto : nullptr);
-        if (!options.wallFile.empty() && std::filesystem::exists(options.wallFile)) wallFileStarted = true;
-        // A file refused late in the chain (no 0.8 Pmax point, say) still has
-        // its record, skeleton and model: its partial result stays in the list.
-        if (options.json && !r.output.empty()) j.raw(r.output);
-        if (r.exitCode == 0) {
-            std::fprintf(progress, "[%zu/%zu] %s: 完了\n", i + 1, total, one.file.c_str());
-        } else {
-            const std::string why = remembering.last.empty() ? "評価できませんでした" : oneLine(remembering.last);
-            std::fprintf(progress, "[%zu/%zu] %s: 失敗 (%s)\n", i + 1, total, one.file.c_str(), why.c_str());
-            failed.emplace_back(one.file, why);
-        }
-        std::fflush(progress);
-    }
-    j.endArray();
-    j.key("failed").beginArray();
-    for (const auto& [file, why] : failed) {
-        j.beginObject();
-        j.key("file").value(file);
-        j.key("message").value(why);
-        j.endObject();
-    }
-    j.endArray();
-    j.endObject();
-    std::fprintf(progress, "シリーズ評価: %zu ファイル中 %zu 完了, %zu 失敗\n", total, total - failed.size(), failed.size());
-    for (const auto& [file, why] : failed) std::fprintf(progress, "  失敗: %s (%s)\n", file.c_str(), why.c_str());
-    RunResult result;
-    result.exitCode = failed.empty() ? 0 : 1;
-    if (options.json) result.output = j.str();
-    else result.output = text::format("%zu / %zu ファイルを評価しました\n", total - failed.size(), total);
+    RunResult result{exitCode, options.json ? dataSetJson(*opened, graph, &run) : summary(*opened), {}};
+    if (!wall.text("Edit1").empty()) result.wallRow = wall.rowText();
+    if (report) report->addSpecimen({*opened, graphOptions, graph, &run.editor, &wall});
     return result;
 }
 

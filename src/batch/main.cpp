@@ -73,6 +73,11 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");  // after Qt, which sets the user's locale
 
     kvx::batch::BatchInteraction ia(options.continueWithoutForce);
+    if (!options.summarizeFile.empty()) {
+        const auto summary = kvx::batch::runSummarize(options, ia);
+        std::fputs(summary.output.c_str(), stdout);
+        return summary.exitCode;
+    }
     if (options.dataFiles.size() > 1) {
         const auto series = kvx::batch::runSeries(options, ia, stderr);
         std::fputs(series.output.c_str(), stdout);

@@ -72,6 +72,10 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--format", "generic", "--thin", "0", "f.csv"},
         {"--format", "generic", "--thin", "some", "f.csv"},
         {"--save-standard", "s.csv", "a.csv", "b.csv"},
+        {"--summary", "s.csv", "a.csv", "b.csv"},  // nothing to summarize without --wall
+        {"--alpha", "0", "--wall", "1.82", "a.csv"},
+        {"--summarize", "w.csv", "a.csv"},
+        {"--report"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -155,11 +159,24 @@ TEST(BatchOptions, ParsesTheGenericTextOptions) {
     EXPECT_EQ(importSettingsFor(o.generic, detected).dialect.delimiter, kvx::data::Delimiter::Semicolon);
 }
 
+TEST(BatchOptions, ParsesTheSeriesOptions) {
+    const auto p = parseOptions({"--wall", "1.82", "--summary", "s.csv", "--alpha", "0.8", "--report", "r.pdf", "a.csv", "b.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    EXPECT_EQ(p.options->summaryFile, "s.csv");
+    EXPECT_EQ(p.options->alpha, 0.8);
+    EXPECT_EQ(p.options->reportFile, "r.pdf");
+    const auto s = parseOptions({"--summarize", "walls.csv", "--summary", "s.csv"});
+    ASSERT_TRUE(s.options.has_value()) << s.error;
+    EXPECT_EQ(s.options->summarizeFile, "walls.csv");
+    EXPECT_TRUE(s.options->dataFiles.empty());
+}
+
 TEST(BatchOptions, HelpNamesEveryOption) {
     const std::string help = usageText();
     for (const char* option :
          {"--format", "generic", "--delimiter", "--decimal", "--encoding", "--header-rows", "--names-row", "--units-row",
-          "--columns", "--names", "--units", "--skip-bad-rows", "--thin", "--save-standard", "--wall-file", "--append"})
+          "--columns", "--names", "--units", "--skip-bad-rows", "--thin", "--save-standard", "--wall-file", "--append",
+          "--summary", "--alpha", "--summarize", "--report"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 

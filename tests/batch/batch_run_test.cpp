@@ -404,6 +404,79 @@ TEST(BatchSeries, EvaluatesEveryFileAndSkipsTheBrokenOne) {
     EXPECT_NE(r.output.find("\"failed\": [\n    {\n      \"file\": \"" + o.dataFiles[1]), std::string::npos) << r.output;
 }
 
+namespace {
+
+/// The sample with its load scaled by `strength` and its deformation by `softness`.
+std::string sampleVariant(double strength, double softness) {
+    const std::string sample = kvx::test::readBytes(std::string(SAMPLES_DIR) + "/racking-test.csv");
+    std::string out;
+    std::size_t start = 0;
+    for (int line = 1; start < sample.size(); ++line) {
+        std::size_t end = sample.find('\n', start);
+        if (end == std::string::npos) end = sample.size();
+        std::string text = sample.substr(start, end - start);
+        start = end + 1;
+        if (line > 4) {
+            const std::size_t c1 = text.find(','), c2 = text.find(',', c1 + 1);
+            char scaled[96];
+            std::snprintf(scaled, sizeof scaled, "%.6f,%.8f", std::stod(text.substr(0, c1)) * strength,
+                          std::stod(text.substr(c1 + 1, c2 - c1 - 1)) * softness);
+            text = scaled + text.substr(c2);
+        }
+        out += text + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(BatchSeries, SummaryOfTheRowsEqualsTheSummaryOfTheWallFile) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.wallLength = "1.82";
+    o.alpha = 0.9;
+    o.wallFile = dir.file("walls.csv");
+    o.summaryFile = dir.file("summary.csv");
+    o.dataFiles = {dir.write("w1.csv", sampleVariant(1.0, 1.0)), dir.write("w2.csv", sampleVariant(0.92, 1.1)),
+                   dir.write("w3.csv", sampleVariant(1.07, 0.95))};
+    o.file = o.dataFiles.front();
+    kvx::ui::ScriptedInteraction ia;
+    TempDir progressDir;
+    std::FILE* progress = std::fopen(progressDir.file("progress.txt").c_str(), "w+");
+    const auto r = runSeries(o, ia, progress);
+    std::fclose(progress);
+    ASSERT_EQ(r.exitCode, 0) << kvx::test::readBytes(progressDir.file("progress.txt"));
+    const QJsonObject series = parse(r.output)["series"].toObject();
+    const QJsonObject plus = series["plus"].toObject();
+    ASSERT_EQ(plus["n"].toInt(), 3) << r.output;
+    EXPECT_EQ(plus["alpha"].toDouble(), 0.9);
+    EXPECT_EQ(plus["L"].toDouble(), 1.82);
+    const QJsonObject py = plus["indices"].toObject()["Py"].toObject();
+    EXPECT_EQ(py["values"].toArray().size(), 3);
+    EXPECT_NEAR(py["k"].toDouble(), 0.4714, 1e-4);
+    EXPECT_NEAR(plus["Pa"].toDouble(), plus["P0"].toDouble() * 0.9, 1e-12);
+    EXPECT_NEAR(plus["multiplier"].toDouble(), plus["Pa"].toDouble() / (1.96 * 1.82), 1e-12);
+    EXPECT_TRUE(series["minus"].toObject().contains("error"));  // no Minus rows
+    // The stronger specimen has the larger Py: the values follow the records.
+    const QJsonArray values = py["values"].toArray();
+    EXPECT_LT(values[1].toDouble(), values[0].toDouble());
+    EXPECT_GT(values[2].toDouble(), values[0].toDouble());
+    EXPECT_FALSE(kvx::test::readBytes(o.summaryFile).empty());
+
+    // The same set read back from the wall result file.
+    BatchOptions again;
+    again.json = true;
+    again.summarizeFile = o.wallFile;
+    again.wallLength = "1.82";
+    again.alpha = 0.9;
+    const auto back = runSummarize(again, ia);
+    ASSERT_EQ(back.exitCode, 0);
+    const QJsonObject fromFile = parse(back.output);
+    EXPECT_EQ(fromFile["rows"].toInt(), 3);
+    EXPECT_EQ(fromFile["series"].toObject()["plus"], series["plus"]);
+}
+
 TEST(BatchSeries, KeepsThePartialResultOfALateRefusal) {
     TempDir dir;
     const std::string sample = kvx::test::readBytes(std::string(SAMPLES_DIR) + "/racking-test.csv");
