@@ -98,6 +98,12 @@ const char* usageText() {
            "  --reference N            旧基準の特定変形角 1/N (15, 30, 60, 100, 120, 150)。既定は 120\n"
            "  --wall-file FILE         結果ファイルを作成して 1 行書く\n"
            "  --append                 既存の結果ファイルに見出しなしで追加する\n"
+           "サイクル評価と他の規準:\n"
+           "  --cycles                 サイクルごとの吸収エネルギー (台形則), 割線剛性, 等価粘性減衰定数と\n"
+           "                           振幅レベルごとの耐力低下 (EN 12512)。--files で CYCLES.CSV\n"
+           "  --methods                包絡線と ASTM E2126 (EEEP), EN 12512 の降伏点・塑性率 (正負別)。\n"
+           "                           --files で METHODS.CSV\n"
+           "  --amplitude-tolerance T  同じ振幅レベルとみなす振幅の差 (最初のサイクルに対する比)。既定は 0.1\n"
            "試験体集計 (同じ仕様の試験体の組):\n"
            "  --summary FILE.csv       --wall で求めた各試験体の行を正負別に統計処理し、集計を CSV に書く\n"
            "                           (平均, 標準偏差, 変動係数, k = t(0.75; n-1)/√n, 下限値, P0, Pa, 壁倍率)\n"
@@ -301,6 +307,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             const std::string* v = needValue();
             if (!v || v->empty()) return fail(a + " にはファイル名を指定してください");
             (a == "--summary" ? o.summaryFile : a == "--summarize" ? o.summarizeFile : o.reportFile) = *v;
+        } else if (a == "--cycles") {
+            o.cycles = true;
+        } else if (a == "--methods") {
+            o.methods = true;
+        } else if (a == "--amplitude-tolerance") {
+            const std::string* v = needValue();
+            const auto t = v ? toPositive(*v) : std::nullopt;
+            if (!t || *t >= 1) return fail("--amplitude-tolerance には 0 より大きく 1 より小さい数を指定してください");
+            o.amplitudeTolerance = *t;
         } else if (a == "--alpha") {
             const std::string* v = needValue();
             const auto alpha = v ? toPositive(*v) : std::nullopt;
@@ -323,6 +338,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     if (o.dataFiles.size() > 1 && (!o.image.empty() || !o.pdf.empty()))
         return fail("--image と --pdf はデータファイルが一つのときだけ指定できます");
     if (o.loops && o.region) return fail("--loops と --region は同時に指定できません");
+    if ((o.cycles || o.methods) && o.loops) return fail("--cycles, --methods と --loops は同時に指定できません");
     if (!o.wallFile.empty() && !o.wallLength) return fail("--wall-file には --wall が必要です");
     if (o.generic.given && o.format != data::DataFileFormat::Generic)
         return fail("汎用テキストのオプションには --format generic が必要です");

@@ -72,6 +72,11 @@ struct BatchOptions {
     std::string wallFile;                // --wall-file FILE: the result file
     bool append = false;                 // --append: add to an existing result file
 
+    // Per-cycle metrics and the other codes' evaluations.
+    bool cycles = false;                 // --cycles: per-cycle energy, stiffness, damping, levels
+    bool methods = false;                // --methods: envelope, ASTM E2126 EEEP, EN 12512
+    double amplitudeTolerance = 0.1;     // --amplitude-tolerance T: cycles of one level
+
     // The set of specimens.
     std::string summaryFile;             // --summary FILE.csv: the statistics of the wall rows
     double alpha = 1.0;                  // --alpha A: reduction factor of Pa

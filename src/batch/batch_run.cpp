@@ -1,6 +1,7 @@
 // Reads the data file with the program's own core and reports it.
 #include "batch/batch_run.h"
 
+#include "batch/cycles_json.h"
 #include "batch/json_writer.h"
 #include "data/open_data_file.h"
 #include "data/standard_csv_writer.h"
@@ -12,6 +13,7 @@
 #include "plot/null_canvas.h"
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/replacing_file.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -274,7 +276,8 @@ void importJson(JsonWriter& j, const data::ImportReport& r) {
     j.endObject();
 }
 
-std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall) {
+std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall,
+                        const CycleResults* cycles) {
     const data::MeasurementData& d = opened.data;
     const data::ChannelHeader& h = d.header;
     JsonWriter j;
@@ -302,6 +305,7 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     extremesJson(j, graph.firstPassExtremes);
     loopsJson(j, graph.loops);
     if (graph.skeleton.evaluated) skeletonJson(j, graph.skeleton);
+    if (cycles) cycleResultsJson(j, *cycles);
     if (wall) {
         editorJson(j, wall->editor);
         wallJson(j, *wall);
@@ -462,6 +466,30 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     plot::runGraphCommand(d, graphOptions, graph, canvas, ia, host);
     // Loop mode without a single loop draws nothing, and that is a result too.
     if (!graph.drewSomething && !options.loops) return {1, {}, {}};
+    // The whole record's cycles and the other codes, on the arrays the graph drew.
+    std::optional<CycleResults> cycleResults;
+    bool cycleFilesWritten = true;
+    if (options.cycles || options.methods) {
+        const auto rows = static_cast<std::size_t>(d.RowCount);
+        const auto x = std::span<const double>(graph.X).first(std::min(rows, graph.X.size()));
+        const auto y = std::span<const double>(graph.Y).first(std::min(rows, graph.Y.size()));
+        CycleResults& r = cycleResults.emplace();
+        r.cycles = analysis::analyzeCycles(x, y, options.amplitudeTolerance);
+        r.showCycles = options.cycles;
+        if (options.methods) r.methods = analysis::evaluateCodes(x, y, r.cycles);
+        if (options.files) {
+            const auto write = [&](const char* name, const std::string& content) {
+                const std::string path = graphOptions.resultDirectory + name;
+                if (text::replaceFile(path, content)) return;
+                ia.message(std::string(name) + "を作成できません（使用中か、書き込みできないフォルダです）\n" + path,
+                           "ファイル出力エラー", ui::Icon::Warning);
+                cycleFilesWritten = false;
+            };
+            if (options.cycles) write("CYCLES.CSV", analysis::cyclesCsv(r.cycles));
+            if (options.methods) write("METHODS.CSV", analysis::methodsCsv(*r.methods));
+        }
+    }
+    const CycleResults* cyclesShown = cycleResults ? &*cycleResults : nullptr;
     if (!options.pdf.empty()) {
         if (const auto refusal = output::refuseBeforeJob(d, graphOptions)) {
             ia.message(refusal->message, refusal->caption, ui::Icon::None);
@@ -474,7 +502,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     }
     if (!options.wallLength) {
         if (report) report->addSpecimen({*opened, graphOptions, graph, nullptr, nullptr});
-        return {0, options.json ? dataSetJson(*opened, graph, nullptr) : summary(*opened), {}};
+        return {cycleFilesWritten ? 0 : 1, options.json ? dataSetJson(*opened, graph, nullptr, cyclesShown) : summary(*opened), {}};
     }
 
     // The wall: the editor's evaluation of the unedited skeleton, then TKabe's copy.
@@ -515,7 +543,8 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         }
         wall.closeResultFile();
     }
-    RunResult result{exitCode, options.json ? dataSetJson(*opened, graph, &run) : summary(*opened), {}};
+    if (!cycleFilesWritten) exitCode = 1;
+    RunResult result{exitCode, options.json ? dataSetJson(*opened, graph, &run, cyclesShown) : summary(*opened), {}};
     if (!wall.text("Edit1").empty()) result.wallRow = wall.rowText();
     if (report) report->addSpecimen({*opened, graphOptions, graph, &run.editor, &wall});
     return result;

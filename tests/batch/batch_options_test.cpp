@@ -76,6 +76,9 @@ TEST(BatchOptions, RefusesWhatItDoesNotKnow) {
         {"--alpha", "0", "--wall", "1.82", "a.csv"},
         {"--summarize", "w.csv", "a.csv"},
         {"--report"},
+        {"--amplitude-tolerance", "0", "f.csv"},
+        {"--amplitude-tolerance", "1.5", "f.csv"},
+        {"--cycles", "--loops", "zero", "f.csv"},
     };
     for (const auto& args : bad) {
         const auto p = parseOptions(args);
@@ -171,12 +174,20 @@ TEST(BatchOptions, ParsesTheSeriesOptions) {
     EXPECT_TRUE(s.options->dataFiles.empty());
 }
 
+TEST(BatchOptions, ParsesTheCycleOptions) {
+    const auto p = parseOptions({"--cycles", "--methods", "--amplitude-tolerance", "0.05", "f.csv"});
+    ASSERT_TRUE(p.options.has_value()) << p.error;
+    EXPECT_TRUE(p.options->cycles && p.options->methods);
+    EXPECT_EQ(p.options->amplitudeTolerance, 0.05);
+    EXPECT_EQ(parseOptions({"f.csv"}).options->amplitudeTolerance, 0.1);
+}
+
 TEST(BatchOptions, HelpNamesEveryOption) {
     const std::string help = usageText();
     for (const char* option :
          {"--format", "generic", "--delimiter", "--decimal", "--encoding", "--header-rows", "--names-row", "--units-row",
           "--columns", "--names", "--units", "--skip-bad-rows", "--thin", "--save-standard", "--wall-file", "--append",
-          "--summary", "--alpha", "--summarize", "--report"})
+          "--summary", "--alpha", "--summarize", "--report", "--cycles", "--methods", "--amplitude-tolerance"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 

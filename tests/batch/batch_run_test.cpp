@@ -3,6 +3,7 @@
 
 #include "plot/null_canvas.h"
 #include "support/temp_dir.h"
+#include "text/cp932.h"
 #include "ui/scripted_interaction.h"
 
 #include <QJsonArray>
@@ -238,6 +239,54 @@ TEST(BatchRun, EveryRefusedStageCarriesAnError) {
     // What the window would still show beside the refusal stays.
     EXPECT_GT(wall["Pmax"].toDouble(), 19.0);
     EXPECT_TRUE(j["skeleton"].isObject());
+}
+
+TEST(BatchRun, CyclesAndCodeMethodsInJsonAndFiles) {
+    TempDir dir;
+    BatchOptions o;
+    o.json = true;
+    o.cycles = true;
+    o.methods = true;
+    o.files = true;
+    o.outDirectory = dir.file("out");
+    o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    ASSERT_EQ(r.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+    const QJsonObject j = parse(r.output);
+    const QJsonArray cycles = j["cycles"].toArray();
+    ASSERT_GT(cycles.size(), 5);
+    double cumulative = 0;
+    for (const auto& value : cycles) {
+        const QJsonObject c = value.toObject();
+        for (const char* key : {"from", "to", "x_plus", "x_minus", "f_plus", "d_plus", "f_minus", "d_minus", "Ed", "Ed_cum",
+                                "Ks", "nu_eq", "level"})
+            EXPECT_TRUE(c.contains(key)) << key;
+        cumulative += c["Ed"].toDouble();
+        EXPECT_NEAR(c["Ed_cum"].toDouble(), cumulative, 1e-9 * cumulative);
+    }
+    EXPECT_EQ(cycles[0].toObject()["from"].toInt(), 1);
+    const QJsonArray levels = j["levels"].toArray();
+    ASSERT_FALSE(levels.isEmpty());
+    EXPECT_TRUE(levels[0].toObject().contains("dF_plus"));
+    const QJsonArray plus = j["envelope"].toObject()["plus"].toArray();
+    EXPECT_EQ(plus[0].toArray(), (QJsonArray{0, 0}));
+    EXPECT_GT(plus.size(), 2);
+    for (const char* method : {"eeep", "en12512"})
+        for (const char* side : {"plus", "minus"}) {
+            const QJsonObject m = j[method].toObject()[side].toObject();
+            EXPECT_TRUE(m.contains("error") || m.contains(QString::fromLatin1(std::string(method) == "eeep" ? "Pyield" : "Fy")))
+                << method << side;
+        }
+    EXPECT_GT(j["eeep"].toObject()["plus"].toObject()["Pyield"].toDouble(), 0);
+    // The files: a header and a line per cycle; a row per side and method.
+    const std::string cyclesCsv = kvx::test::readBytes(dir.file("out/CYCLES.CSV"));
+    EXPECT_EQ(std::count(cyclesCsv.begin(), cyclesCsv.end(), '\n'), 1 + cycles.size());
+    const std::string methods = kvx::text::cp932ToUtf8Lossy(kvx::test::readBytes(dir.file("out/METHODS.CSV")));
+    EXPECT_EQ(std::count(methods.begin(), methods.end(), '\n'), 1 + 4);
+    EXPECT_NE(methods.find("ASTM E2126 EEEP,正,"), std::string::npos) << methods;
+    EXPECT_NE(methods.find("EN 12512,負,"), std::string::npos);
 }
 
 TEST(BatchRun, WallNeedsARadRecord) {
