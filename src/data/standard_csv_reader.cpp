@@ -8,6 +8,7 @@
 #include "text/number.h"
 #include "text/printf.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -40,21 +41,22 @@ std::string fitted(std::string_view s, std::size_t bytes) { return std::string(t
 // that) are turned into CP932 so the names and units read as intended.
 class HeaderLines {
 public:
-    explicit HeaderLines(text::LineReader& reader) : m_reader(reader) {}
+    explicit HeaderLines(text::LineSplitter& lines) : m_lines(lines) {}
 
     std::optional<std::string> next() {
-        auto line = m_reader.next();
-        if (!line) return line;
-        if (m_reader.lineNumber() == 1 && line->starts_with(kUtf8Bom)) {
+        const auto view = m_lines.next();
+        if (!view) return std::nullopt;
+        std::string line(*view);
+        if (m_lines.lineNumber() == 1 && line.starts_with(kUtf8Bom)) {
             m_utf8 = true;
-            line->erase(0, kUtf8Bom.size());
+            line.erase(0, kUtf8Bom.size());
         }
-        if (m_utf8) *line = text::utf8ToCp932Lossy(*line);
+        if (m_utf8) line = text::utf8ToCp932Lossy(line);
         return line;
     }
 
 private:
-    text::LineReader& m_reader;
+    text::LineSplitter& m_lines;
     bool m_utf8 = false;
 };
 
@@ -62,15 +64,19 @@ private:
 
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
                            MeasurementData& target) {
-    text::LineReader reader(path);
-    if (!reader.isOpen()) {
+    const auto bytes = text::readFileBytes(path);
+    if (!bytes) {
         ia.message(text::format("データファイルを開くことができません\n%s", path.c_str()), "ファイルエラー",
                    ui::Icon::Warning);
         return {};
     }
+    return readStandardCsvBytes(*bytes, forceUnit, ia, target);
+}
 
-    MeasurementData data;  // swapped in only when everything was read
-    ChannelHeader& h = data.header;
+ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
+                                MeasurementData& target) {
+    text::LineSplitter reader(bytes);
+    ChannelHeader h;
     HeaderLines header(reader);
     std::string lines[4];
     for (int i = 0; i < 4; ++i) {
@@ -113,13 +119,16 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
     const ForceUnitDecision force = applyForceUnitRule(units, forceUnit, ia);
     if (!force.proceed) return {};
     for (int c = 0; c < n; ++c) h.units[static_cast<std::size_t>(c)] = units[static_cast<std::size_t>(c)];
-    data.ForceChannel = force.forceChannel;
-    data.ForceFactor = force.forceFactor;
 
+    // The rows go to a table of their own first: the data set changes only
+    // when the whole file was read.
+    std::vector<float> values;
+    values.reserve(std::min<std::size_t>(bytes.size() / 4, static_cast<std::size_t>(kMaxRows) * kMaxChannels));
+    std::vector<std::string_view> fields;
     int r = 0;
     while (auto line = reader.next()) {
         const int lineNumber = r + 5;
-        const auto fields = text::splitFields(*line);
+        text::splitFieldViews(*line, fields);
         if (static_cast<int>(fields.size()) != n) {
             dataError(ia, lineNumber);
             return {};
@@ -140,7 +149,7 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
                 dataError(ia, lineNumber);
                 return {};
             }
-            data.cell(r, c) = stored;
+            values.push_back(stored);
         }
         ++r;
     }
@@ -148,8 +157,15 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
         dataError(ia, 5);
         return {};
     }
-    data.RowCount = r;
-    target = std::move(data);
+    // Filled in place: a read must not cost a fresh 30,000-row table.
+    std::fill(target.ValueTable.begin(), target.ValueTable.end(), 0.0f);
+    for (int row = 0; row < r; ++row)
+        std::copy_n(values.begin() + static_cast<std::ptrdiff_t>(row) * n, n,
+                    target.ValueTable.begin() + static_cast<std::ptrdiff_t>(row) * kMaxChannels);
+    target.header = std::move(h);
+    target.RowCount = r;
+    target.ForceChannel = force.forceChannel;
+    target.ForceFactor = force.forceFactor;
     result.rows = r;
     return result;
 }

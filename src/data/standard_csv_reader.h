@@ -5,6 +5,7 @@
 #include "ui/interaction.h"
 
 #include <string>
+#include <string_view>
 
 namespace kvx::data {
 
@@ -20,5 +21,10 @@ struct ReadResult {
 /// left exactly as it was and the result's rows is 0.
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
                            MeasurementData& target);
+
+/// The same read from the file's bytes (what the file entry calls, and what
+/// the fuzzers feed): `target` is filled in place only on success.
+ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
+                                MeasurementData& target);
 
 }  // namespace kvx::data

@@ -15,6 +15,10 @@ inline constexpr std::size_t kMaxFieldBytes = 99;
 /// last field. A line holding a field longer than 99 bytes yields no fields.
 std::vector<std::string> splitFields(std::string_view line);
 
+/// The same split into views of `line` (reusing `fields`): false, and no
+/// fields, when a field is longer than 99 bytes.
+bool splitFieldViews(std::string_view line, std::vector<std::string_view>& fields);
+
 /// Number of fields `splitFields` would find, ignoring the 99-byte limit
 /// (used to count a file's channels: every comma separates).
 std::size_t countFields(std::string_view line);

@@ -73,18 +73,22 @@ std::size_t leadingNumberLength(std::string_view field) {
 }
 
 double parseLeadingDouble(std::string_view field) {
-    const Prefix p = scan(field);
-    if (p.end == p.begin) return 0.0;
-    std::string_view number = field.substr(p.begin, p.end - p.begin);
+    // The common case in one step: after blanks and a sign, a digit (or a
+    // point and a digit) starts the number, and from_chars takes the same
+    // longest prefix the scan below would.
+    std::size_t i = 0;
+    while (i < field.size() && isCSpace(field[i])) ++i;
     bool negative = false;
-    if (number.front() == '+' || number.front() == '-') {
-        negative = number.front() == '-';
-        number.remove_prefix(1);
-    }
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    const bool startsNumber = i < field.size() && (isDigit(field[i]) || (field[i] == '.' && i + 1 < field.size() && isDigit(field[i + 1])));
+    if (!startsNumber) return 0.0;
+    const std::string_view number = field.substr(i);
     double value = 0.0;
-    const auto r = std::from_chars(number.data(), number.data() + number.size(), value,
-                                   std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range) value = outOfRangeValue(number);
+    const auto r = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        const Prefix p = scan(number);
+        value = outOfRangeValue(number.substr(p.begin, p.end - p.begin));
+    }
     return negative ? -value : value;
 }
 

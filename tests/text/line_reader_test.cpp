@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using kvx::text::LineReader;
+using kvx::text::LineSplitter;
 
 namespace {
 std::vector<std::string> readAll(const std::string& bytes) {
@@ -13,6 +14,12 @@ std::vector<std::string> readAll(const std::string& bytes) {
     LineReader r(dir.write("f.txt", bytes));
     std::vector<std::string> lines;
     while (auto l = r.next()) lines.push_back(*l);
+    // The buffer splitter, which the readers use, cuts the same lines.
+    LineSplitter s(bytes);
+    std::vector<std::string> split;
+    while (auto l = s.next()) split.emplace_back(*l);
+    EXPECT_EQ(split, lines);
+    EXPECT_EQ(s.lineNumber(), r.lineNumber());
     return lines;
 }
 }  // namespace
@@ -42,6 +49,18 @@ TEST(LineReader, SplitsLikeTextModeFgets) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(readAll(c.bytes), c.lines);
     }
+}
+
+TEST(LineReader, LinesAcrossBlockBoundariesAreWhole) {
+    // Lines of every length up to the limit, CR LF pairs and lone CRs, so that
+    // every kind of line break and cut falls on a 64 KiB block boundary somewhere.
+    std::string bytes;
+    for (int i = 0; bytes.size() < 400000; ++i) {
+        bytes += std::string(static_cast<std::size_t>((i * 37) % 2100), static_cast<char>('a' + i % 26));
+        bytes += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r";
+    }
+    const auto lines = readAll(bytes);  // compares with the splitter
+    EXPECT_GT(lines.size(), 300u);
 }
 
 TEST(LineReader, MissingFileIsNotOpen) {

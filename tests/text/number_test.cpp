@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
 
 using kvx::text::parseLeadingDouble;
 
@@ -40,5 +43,23 @@ TEST(LeadingNumber, MatchesStrtodOnOrdinaryFields) {
     for (const char* f : fields) {
         SCOPED_TRACE(f);
         EXPECT_EQ(parseLeadingDouble(f), std::strtod(f, nullptr));
+    }
+}
+
+TEST(LeadingNumber, MatchesStrtodOnGeneratedFields) {
+    // Every string of these characters (no "inf", "nan" or hexadecimal can be
+    // formed) reads as strtod reads it, underflow and overflow included.
+    const std::string alphabet = "0123456789+-.eE 9";
+    std::uint32_t state = 12345;
+    const auto next = [&] { return state = state * 1664525u + 1013904223u; };
+    for (int n = 0; n < 20000; ++n) {
+        std::string s;
+        const std::size_t length = next() % 14;
+        for (std::size_t i = 0; i < length; ++i) s += alphabet[next() % alphabet.size()];
+        if (next() % 5 == 0) s += "e" + std::to_string(static_cast<int>(next() % 700) - 350);
+        SCOPED_TRACE(s);
+        const double expected = std::strtod(s.c_str(), nullptr);
+        const double got = parseLeadingDouble(s);
+        ASSERT_TRUE(got == expected || (got == 0 && expected == 0)) << got << " vs " << expected;
     }
 }
