@@ -1,12 +1,14 @@
 // kurvadex-batch: the program's evaluations from a shell, without windows.
 #include "app/qt_canvas.h"
 #include "app/qt_image.h"
+#include "app/qt_pdf_pages.h"
 #include "app/qt_print.h"
 #include "output/bmp_writer.h"
 #include "output/png_writer.h"
 #include "batch/batch_interaction.h"
 #include "batch/batch_options.h"
 #include "batch/batch_run.h"
+#include "batch/report_sink.h"
 #include "plot/null_canvas.h"
 
 #include <QGuiApplication>
@@ -69,17 +71,24 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::unique_ptr<QGuiApplication> gui;
-    if (!options.image.empty() || !options.pdf.empty()) gui = guiForPictures(argc, argv);
+    if (!options.image.empty() || !options.pdf.empty() || !options.reportFile.empty()) gui = guiForPictures(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // after Qt, which sets the user's locale
 
     kvx::batch::BatchInteraction ia(options.continueWithoutForce);
+    // The test report: pages drawn as the run hands the specimens over, written at its end.
+    std::unique_ptr<kvx::app::QtPdfPages> reportPages;
+    std::unique_ptr<kvx::batch::PageReport> report;
+    if (!options.reportFile.empty()) {
+        reportPages = std::make_unique<kvx::app::QtPdfPages>(options.reportFile);
+        report = std::make_unique<kvx::batch::PageReport>(*reportPages);
+    }
     if (!options.summarizeFile.empty()) {
-        const auto summary = kvx::batch::runSummarize(options, ia);
+        const auto summary = kvx::batch::runSummarize(options, ia, report.get());
         std::fputs(summary.output.c_str(), stdout);
         return summary.exitCode;
     }
     if (options.dataFiles.size() > 1) {
-        const auto series = kvx::batch::runSeries(options, ia, stderr);
+        const auto series = kvx::batch::runSeries(options, ia, stderr, report.get());
         std::fputs(series.output.c_str(), stdout);
         return series.exitCode;
     }
@@ -88,7 +97,13 @@ int main(int argc, char** argv) {
     else canvas = std::make_unique<kvx::plot::NullCanvas>();
 
     PdfPages pages(options.pdf, options.dpi, ia);
-    const auto result = kvx::batch::runBatch(options, ia, *canvas, &pages);
+    const auto result = kvx::batch::runBatch(options, ia, *canvas, &pages, nullptr, report.get());
+    // A single file has no summary: its report ends here (a series ends its own).
+    if (report && !report->finish()) {
+        ia.message("報告書を書き込めませんでした\n" + options.reportFile, "ファイル出力エラー", kvx::ui::Icon::Warning);
+        std::fputs(result.output.c_str(), stdout);
+        return 1;
+    }
     if (result.exitCode == 0 && !options.image.empty()) {
         auto& qt = static_cast<kvx::app::QtCanvas&>(*canvas);
         const kvx::output::RgbImage picture = kvx::app::toRgbImage(qt.image());
