@@ -2,10 +2,12 @@
 // real windows offscreen: scripts/make-guide-pictures runs it, so the guide
 // always shows the program as it is.
 #include "app/qt_interaction.h"
+#include "app/qt_text.h"
 #include "app/radio_group.h"
 #include "app/t_coeff.h"
 #include "app/t_kabe.h"
 #include "app/t_opening.h"
+#include "app/t_series_summary.h"
 #include "app/t_skelton_edit.h"
 #include "ui/scripted_interaction.h"
 
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <clocale>
@@ -28,6 +31,57 @@ bool save(QWidget* w, const QString& folder, const char* name) {
     const bool ok = w->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.toLocal8Bit().constData());
     return ok;
+}
+
+// The sample record with its loads and angles scaled, as another specimen of
+// the same wall would differ from it.
+QString writeVariant(const QString& sample, const QString& folder, const QString& name, double load, double angle) {
+    QFile in(sample);
+    if (!in.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lines = in.readAll().split('\n');
+    for (qsizetype i = 4; i < lines.size(); ++i) {
+        QList<QByteArray> fields = lines[i].split(',');
+        if (fields.size() < 2) continue;
+        fields[0] = " " + QByteArray::number(fields[0].trimmed().toDouble() * load, 'e', 5);
+        fields[1] = " " + QByteArray::number(fields[1].trimmed().toDouble() * angle, 'e', 5);
+        lines[i] = fields.join(',');
+    }
+    const QString path = folder + QLatin1Char('/') + name;
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(lines.join('\n')) < 0) return {};
+    return path;
+}
+
+// Three specimens of one wall evaluated one after another by the wall window
+// and written to its result file, then "集計" there. The sample's negative
+// side ends before the load falls to 0.8 Pmax, so its rows are all Plus.
+bool saveSummaryWindow(kvx::app::TOpening& window, kvx::ui::ScriptedInteraction& ia, const QString& sample,
+                       const QString& folder, const QString& work) {
+    struct Variant {
+        const char* name;
+        double load, angle;
+    };
+    const Variant variants[] = {{"壁A-1.csv", 1.0, 1.0}, {"壁A-2.csv", 0.93, 1.12}, {"壁A-3.csv", 1.05, 0.9}};
+    kvx::app::TKabe* wall = window.wallWindow();
+    ia.saveFiles.push_back(kvx::app::toPath(work + QStringLiteral("/壁A.txt")));
+    wall->Button4->click();
+    for (const Variant& v : variants) {
+        const QString path = writeVariant(sample, work, QString::fromUtf8(v.name), v.load, v.angle);
+        if (path.isEmpty() || !window.openFile(path)) return false;
+        window.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+        window.skeletonEditor()->Button3->click();
+        window.skeletonEditor()->Button4->click();
+        wall->Button6->click();
+    }
+    wall->Button7->click();
+    kvx::app::TSeriesSummary* summary = window.seriesSummaryWindow();
+    summary->Sides->setCurrentIndex(0);
+    if (summary->rows().size() != std::size(variants)) {
+        std::fprintf(stderr, "kvx_guide_pictures: the wall window wrote %zu of %zu rows\n", summary->rows().size(),
+                     std::size(variants));
+        return false;
+    }
+    return save(summary, folder, "summary.png");
 }
 
 }  // namespace
@@ -86,5 +140,6 @@ int main(int argc, char** argv) {
     ok = save(editor, out, "editor.png") && ok;
     editor->Button4->click();
     ok = save(window.wallWindow(), out, "wall.png") && ok;
+    ok = saveSummaryWindow(window, ia, sample, out, work.path()) && ok;
     return ok ? 0 : 1;
 }

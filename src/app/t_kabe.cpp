@@ -203,6 +203,8 @@ void TKabe::buildControls() {
     Button4 = makeButton(this, "Button4", QStringLiteral("ファイル開く"), kRightX, buttonsY + 34);
     Button6 = makeButton(this, "Button6", QStringLiteral("書き出す"), kRightX + step, buttonsY + 34);
     Button5 = makeButton(this, "Button5", QStringLiteral("ファイル閉じる"), kRightX + 2 * step, buttonsY + 34);
+    // Beside the ratio, in the third button column, where that row has room.
+    Button7 = makeButton(this, "Button7", QStringLiteral("集計"), kRightX + 2 * step, ratioY - 3);
 }
 
 void TKabe::connectSignals() {
@@ -219,6 +221,7 @@ void TKabe::connectSignals() {
     connect(Button4, &QPushButton::clicked, this, &TKabe::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TKabe::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TKabe::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TKabe::summaryRequested);
     connect(RadioGroup1, &RadioGroup::itemClicked, this, &TKabe::RadioGroup1Click);
 }
 
@@ -295,6 +298,7 @@ void TKabe::Button5Click() {
 
 void TKabe::Button6Click() {
     const bool written = m_model.writeRow();
+    if (written) m_writtenRows.push_back(m_model.rowText());
     render();
     if (!written)
         m_interaction->message("耐力特性ファイルに書き込めませんでした", "ファイル出力エラー", ui::Icon::Warning);

@@ -41,6 +41,14 @@ public:
     QPushButton* Button4 = nullptr;     // "ファイル開く"
     QPushButton* Button5 = nullptr;     // "ファイル閉じる"
     QPushButton* Button6 = nullptr;     // "書き出す"
+    QPushButton* Button7 = nullptr;     // "集計": the series summary of the rows written in this session
+
+    /// Every row "書き出す" wrote in this session (CP932, as written), for the series summary.
+    const std::vector<std::string>& writtenRows() const { return m_writtenRows; }
+
+signals:
+    /// "集計": the main window opens the series summary with writtenRows() and Edit10.
+    void summaryRequested();
 
 public slots:
     /// What the skeleton editor's last completed evaluation handed over.
@@ -75,6 +83,7 @@ private:
     std::map<std::string, QLabel*> m_texts;  // labels whose texts the model holds
     std::vector<QLabel*> m_loadUnits;
     QLabel* m_stiffnessUnit = nullptr;
+    std::vector<std::string> m_writtenRows;
 };
 
 }  // namespace kvx::app

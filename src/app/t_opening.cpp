@@ -16,6 +16,7 @@
 #include "app/t_scale.h"
 #include "app/t_taio.h"
 #include "app/t_kabe.h"
+#include "app/t_series_summary.h"
 #include "app/t_skelton_edit.h"
 #include "plot/graph_prompt.h"
 
@@ -65,6 +66,7 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     connect(m_coeff, &TCoeff::guideLinesChanged, this, &TOpening::Button4Click);
     m_editor = new TSkelton_edit(*this, interaction, this);
     m_kabe = new TKabe(*this, interaction, this);
+    m_summary = new TSeriesSummary(interaction, [this] { return m_state.forceUnit; }, this);
     m_taio = new TTaio(interaction, this);
     createDataWindows();
     createSettingWindows();
@@ -74,6 +76,8 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     };
     connect(m_editor, &TSkelton_edit::wallHandOff, m_kabe, &TKabe::storeHandOff);
     connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
+    connect(m_kabe, &TKabe::summaryRequested, this, &TOpening::showSeriesSummary);
+    m_summary->setPrintDialog([this](QPrinter& printer) { return m_printDialog(printer); });
     // The editor's "閉じる" shows its result on the graph. The Graph command's
     // skeleton evaluation would rebuild the skeleton from the record and drop
     // the edits, so the graph is drawn without it and the edited points and
@@ -100,6 +104,7 @@ void TOpening::setInteraction(ui::Interaction& interaction) {
     m_interaction = &interaction;
     m_editor->setInteraction(interaction);
     m_kabe->setInteraction(interaction);
+    m_summary->setInteraction(interaction);
     m_taio->setInteraction(interaction);
     m_dataList->setInteraction(interaction);
     m_henkan->setInteraction(interaction);

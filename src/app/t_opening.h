@@ -41,6 +41,7 @@ class TScale;
 class TTitle;
 class TValue;
 class TKabe;
+class TSeriesSummary;
 class TSkelton_edit;
 class TUsage;
 class THistory;
@@ -79,6 +80,7 @@ public:
     TCoeff* characteristicsWindow() const { return m_coeff; }
     TSkelton_edit* skeletonEditor() const { return m_editor; }
     TKabe* wallWindow() const { return m_kabe; }
+    TSeriesSummary* seriesSummaryWindow() const { return m_summary; }
     TTaio* correspondenceWindow() const { return m_taio; }
     TScale* scaleDialog() const { return m_scale; }
     TTitle* titleDialog() const { return m_title; }
@@ -181,6 +183,7 @@ private slots:
     void Tutorial1Click();  // menu "使い方"
     void N13Click();        // menu "変更履歴"
     void K1Click();         // menu "バージョン情報"
+    void SeriesSummary1Click();  // menu "試験体集計"
 
 private:
     // Building the window (t_opening_layout.cpp)
@@ -250,6 +253,7 @@ private:
     void showCorrespondence();
     void showConversion();
     bool wallResultFileOpen() const;
+    void showSeriesSummary();
     void closeWallResultFile();
 
     // The data list, conversion and line style windows (t_opening_data.cpp)
@@ -290,6 +294,7 @@ private:
     TCoeff* m_coeff = nullptr;
     TSkelton_edit* m_editor = nullptr;
     TKabe* m_kabe = nullptr;
+    TSeriesSummary* m_summary = nullptr;
     TTaio* m_taio = nullptr;
     TDataList* m_dataList = nullptr;
     THenkan* m_henkan = nullptr;
@@ -405,6 +410,7 @@ private:
     // Menu
     QAction* Open1 = nullptr;    // "開く(&O)"
     QAction* Print1 = nullptr;   // "印刷(&P)"
+    QAction* SeriesSummary1 = nullptr;  // "試験体集計"
     QAction* GIF1 = nullptr;     // "PNG"
     QAction* BMP1 = nullptr;     // "BMP"
     QAction* csv1 = nullptr;     // "標準csv形式"

@@ -223,6 +223,7 @@ void TOpening::buildMenu() {
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     Open1 = makeAction(file, "Open1", QStringLiteral("開く(&O)"));
     Print1 = makeAction(file, "Print1", QStringLiteral("印刷(&P)"));
+    SeriesSummary1 = makeAction(file, "SeriesSummary1", QStringLiteral("試験体集計"));
     QMenu* imageFormat = file->addMenu(QStringLiteral("ﾌｧｲﾙｾｰﾌﾞ"));
     GIF1 = makeAction(imageFormat, "GIF1", QStringLiteral("PNG"), true, true);
     BMP1 = makeAction(imageFormat, "BMP1", QStringLiteral("BMP"), true);
@@ -331,6 +332,7 @@ void TOpening::connectSignals() {
 
     onMenu(Open1, &TOpening::Open1Click);
     onMenu(Print1, &TOpening::Print1Click);
+    onMenu(SeriesSummary1, &TOpening::SeriesSummary1Click);
     onMenu(GIF1, &TOpening::GIF1Click);
     onMenu(BMP1, &TOpening::BMP1Click);
     onMenu(csv1, &TOpening::csv1Click);

@@ -16,6 +16,7 @@
 #include "app/t_data_list.h"
 #include "app/t_henkan.h"
 #include "app/t_kabe.h"
+#include "app/t_series_summary.h"
 #include "app/t_opening.h"
 #include "app/t_settei.h"
 #include "app/t_taio.h"
@@ -43,6 +44,7 @@ void present(QWidget* window) {
 void TOpening::Tutorial1Click() { present(m_usage); }
 void TOpening::N13Click() { present(m_history); }
 void TOpening::K1Click() { present(m_about); }
+void TOpening::SeriesSummary1Click() { showSeriesSummary(); }
 
 // Commands ---------------------------------------------------------------------------
 
@@ -116,5 +118,13 @@ void TOpening::showConversion() { present(m_henkan); }
 bool TOpening::wallResultFileOpen() const { return m_kabe->model().fileOpen(); }
 /// Wall evaluation window: closes its result file as its close command does.
 void TOpening::closeWallResultFile() { m_kabe->Button5Click(); }
+/// Series summary: the rows the wall window wrote in this session and its L;
+/// without such rows the window as it was (empty until a file is opened).
+void TOpening::showSeriesSummary() {
+    if (!m_kabe->writtenRows().empty())
+        m_summary->showWrittenRows(m_kabe->writtenRows(), m_kabe->model().headerText(),
+                                   QString::fromStdString(m_kabe->model().text("Edit10")));
+    present(m_summary);
+}
 
 }  // namespace kvx::app
