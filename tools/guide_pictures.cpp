@@ -1,6 +1,7 @@
 // Makes the user guide's pictures from the bundled sample record, driving the
 // real windows offscreen: scripts/make-guide-pictures runs it, so the guide
-// always shows the program as it is.
+// always shows the program as it is. A lab record of another format, when
+// given, shows the text import window.
 #include "app/qt_interaction.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
@@ -9,6 +10,8 @@
 #include "app/t_opening.h"
 #include "app/t_series_summary.h"
 #include "app/t_skelton_edit.h"
+#include "app/t_text_import.h"
+#include "data/open_data_file.h"
 #include "ui/scripted_interaction.h"
 
 #include <QAction>
@@ -31,6 +34,25 @@ bool save(QWidget* w, const QString& folder, const char* name) {
     const bool ok = w->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.toLocal8Bit().constData());
     return ok;
+}
+
+// The import window as it comes up for `record`, with the detected settings:
+// settings the user remembered must not shape the guide's picture.
+bool saveImportWindow(const QString& record, const QString& folder, const QString& work) {
+    const std::string path = kvx::app::toPath(QFileInfo(record).absoluteFilePath());
+    const auto bytes = kvx::data::readWholeFile(path);
+    if (!bytes) {
+        std::fprintf(stderr, "kvx_guide_pictures: cannot read %s\n", path.c_str());
+        return false;
+    }
+    kvx::app::TTextImport::setSettingsFile(work + QStringLiteral("/kurvadex.ini"));
+    kvx::ui::ScriptedInteraction ia;
+    kvx::app::TTextImport dialog(ia, kvx::data::ForceUnit::kN);
+    kvx::data::ImportSettings detected;
+    detected.dialect = kvx::data::detectDialect(*bytes);
+    dialog.load(path, *bytes, detected);
+    dialog.show();
+    return save(&dialog, folder, "import.png");
 }
 
 // The sample record with its loads and angles scaled, as another specimen of
@@ -90,7 +112,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     if (argc < 3) {
-        std::fprintf(stderr, "usage: kvx_guide_pictures SAMPLE.csv OUTPUT-FOLDER\n");
+        std::fprintf(stderr, "usage: kvx_guide_pictures SAMPLE.csv OUTPUT-FOLDER [DELIMITED-RECORD]\n");
         return 2;
     }
     const QString sample = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
@@ -141,5 +163,6 @@ int main(int argc, char** argv) {
     editor->Button4->click();
     ok = save(window.wallWindow(), out, "wall.png") && ok;
     ok = saveSummaryWindow(window, ia, sample, out, work.path()) && ok;
+    if (argc > 3) ok = saveImportWindow(QString::fromLocal8Bit(argv[3]), out, work.path()) && ok;
     return ok ? 0 : 1;
 }

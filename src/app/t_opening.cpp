@@ -363,6 +363,7 @@ int TOpening::mainChannel() const { return RGmainch->itemIndex() + 1; }
 bool TOpening::mainOnY() const { return RGmainaxis->itemIndex() == 1; }
 
 data::DataFileFormat TOpening::dataFileFormat() const {
+    if (generic1->isChecked()) return data::DataFileFormat::Generic;
     if (txt1->isChecked()) return data::DataFileFormat::SokkiTxt;
     if (csv2->isChecked()) return data::DataFileFormat::SokkiCsv;
     return data::DataFileFormat::StandardCsv;

@@ -105,6 +105,7 @@ private slots:
     // Commands
     void Button2Click();   // "ファイル (&F)": open command
     void Open1Click();     // menu "開く(&O)"
+    void TextImport1Click();  // menu "テキスト読込(&T)": a delimited text file, whatever the format menu says
     void Button3Click();   // "終了 (&X)": exit command
     void Exit1Click();     // menu "終了(&X)"
     void Button4Click();   // "グラフ ": Graph command, the single redraw path
@@ -154,6 +155,7 @@ private slots:
     void csv1Click();  // standard CSV files
     void txt1Click();  // Tokyo Sokki text files
     void csv2Click();  // Tokyo Sokki CSV files
+    void generic1Click();  // delimited text files of any lab, through the text import window
     void ExtremaClick();   // loops end at positive extrema
     void ExtremaMClick();  // loops end at negative extrema
     void ZEROLevelClick(); // loops end where the main channel crosses zero
@@ -196,6 +198,7 @@ private:
     void connectSignals();
 
     // Open command steps
+    bool openFileAs(const QString& path, data::DataFileFormat format);
     void applyOpenedFile(data::OpenedFile opened);
     void finishOpen();
     void fillHeaderGrid();
@@ -409,6 +412,7 @@ private:
 
     // Menu
     QAction* Open1 = nullptr;    // "開く(&O)"
+    QAction* TextImport1 = nullptr;  // "テキスト読込(&T)"
     QAction* Print1 = nullptr;   // "印刷(&P)"
     QAction* SeriesSummary1 = nullptr;  // "試験体集計"
     QAction* GIF1 = nullptr;     // "PNG"
@@ -416,6 +420,7 @@ private:
     QAction* csv1 = nullptr;     // "標準csv形式"
     QAction* txt1 = nullptr;     // "東京測器txt形式"
     QAction* csv2 = nullptr;     // "東京測器csv形式"
+    QAction* generic1 = nullptr; // "汎用テキスト形式"
     QAction* N3601 = nullptr;    // printer dpi "360"
     QAction* N4001 = nullptr;    // "400"
     QAction* N6001 = nullptr;    // "600"

@@ -222,6 +222,7 @@ void TOpening::buildMenu() {
 
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     Open1 = makeAction(file, "Open1", QStringLiteral("開く(&O)"));
+    TextImport1 = makeAction(file, "TextImport1", QStringLiteral("テキスト読込(&T)"));
     Print1 = makeAction(file, "Print1", QStringLiteral("印刷(&P)"));
     SeriesSummary1 = makeAction(file, "SeriesSummary1", QStringLiteral("試験体集計"));
     QMenu* imageFormat = file->addMenu(QStringLiteral("ﾌｧｲﾙｾｰﾌﾞ"));
@@ -231,6 +232,7 @@ void TOpening::buildMenu() {
     csv1 = makeAction(dataFormat, "csv1", QStringLiteral("標準csv形式"), true, true);
     txt1 = makeAction(dataFormat, "txt1", QStringLiteral("東京測器txt形式"), true);
     csv2 = makeAction(dataFormat, "csv2", QStringLiteral("東京測器csv形式"), true);
+    generic1 = makeAction(dataFormat, "generic1", QStringLiteral("汎用テキスト形式"), true);
     QMenu* dpi = file->addMenu(QStringLiteral("プリンタ DPI(&D)"));
     N3601 = makeAction(dpi, "N3601", QStringLiteral("360"));
     N4001 = makeAction(dpi, "N4001", QStringLiteral("400"));
@@ -338,6 +340,12 @@ void TOpening::connectSignals() {
     onMenu(csv1, &TOpening::csv1Click);
     onMenu(txt1, &TOpening::txt1Click);
     onMenu(csv2, &TOpening::csv2Click);
+    onMenu(TextImport1, &TOpening::TextImport1Click);
+    onMenu(generic1, &TOpening::generic1Click);
+    // The other formats' handlers know only each other: leaving the generic
+    // format is done here.
+    for (QAction* other : {csv1, txt1, csv2})
+        connect(other, &QAction::triggered, this, [this] { generic1->setChecked(false); });
     onMenu(N3601, &TOpening::N3601Click);
     onMenu(N4001, &TOpening::N4001Click);
     onMenu(N6001, &TOpening::N6001Click);

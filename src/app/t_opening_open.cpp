@@ -4,6 +4,7 @@
 #include "app/t_data_list.h"
 #include "app/t_opening.h"
 #include "app/t_taio.h"
+#include "app/t_text_import.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +28,22 @@ void setCell(QTableWidget* grid, int row, int column, const QString& text) {
 
 void TOpening::Open1Click() { Button2Click(); }
 
+void TOpening::TextImport1Click() {
+    ui::FileDialogRequest request;
+    request.title = data::kOpenDialogTitle;
+    request.filter = data::openDialogFilter(data::DataFileFormat::Generic);
+    request.initialPath = m_state.DataDirectory;
+    // Unlike the file button, a cancel here leaves the window as it is.
+    if (const std::optional<std::string> path = m_interaction->chooseOpenFile(request))
+        openFileAs(fromPath(*path), data::DataFileFormat::Generic);
+}
+
+void TOpening::generic1Click() {
+    for (QAction* other : {csv1, txt1, csv2}) other->setChecked(false);
+    generic1->setChecked(true);
+    Label36->setText(QStringLiteral("汎用テキスト"));
+}
+
 void TOpening::Button2Click() {
     ui::FileDialogRequest request;
     request.title = data::kOpenDialogTitle;
@@ -43,7 +60,9 @@ void TOpening::Button2Click() {
     if (!openFile(fromPath(*path)) && m_state.DataLoaded) Button4Click();
 }
 
-bool TOpening::openFile(const QString& path) {
+bool TOpening::openFile(const QString& path) { return openFileAs(path, dataFileFormat()); }
+
+bool TOpening::openFileAs(const QString& path, data::DataFileFormat format) {
     // A file of more than 16 channels goes through the correspondence window,
     // modally; the file button waits until it is closed.
     const auto chooseCorrespondence = [this](int fileChannels) {
@@ -53,6 +72,14 @@ bool TOpening::openFile(const QString& path) {
         Button2->setEnabled(true);
         return chosen;
     };
+    // A delimited text file goes through the text import window, modally.
+    const auto chooseImport = [this](const std::string& file, std::string_view bytes,
+                                     const data::ImportSettings& detected) -> std::optional<data::ImportSettings> {
+        TTextImport dialog(*m_interaction, m_state.forceUnit, this);
+        dialog.load(file, bytes, detected);
+        if (m_runModal(dialog) != QDialog::Accepted) return std::nullopt;
+        return dialog.settings();
+    };
     const TTaio::Memento correspondenceBefore = m_taio->memento();
     const bool correspondenceButtonBefore = BtnTaio->isEnabled();
     m_taio->reset();
@@ -61,7 +88,7 @@ bool TOpening::openFile(const QString& path) {
     // were (the data list button included, which is only touched on success),
     // and the correspondence window goes on describing that data set.
     std::optional<data::OpenedFile> opened =
-        data::openDataFile(toPath(path), dataFileFormat(), m_state.forceUnit, *m_interaction, chooseCorrespondence);
+        data::openDataFile(toPath(path), format, m_state.forceUnit, *m_interaction, chooseCorrespondence, chooseImport);
     if (!opened) {
         m_taio->restore(correspondenceBefore);
         BtnTaio->setEnabled(correspondenceButtonBefore);
@@ -80,6 +107,15 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     m_state.DataDirectory = opened.dataDirectory;
     m_state.baseName = opened.baseName;
     Label2->setText(QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+    // The format label says how the data on screen were read; a standard
+    // file after a delimited one goes back to the menu's format.
+    if (opened.import) {
+        Label36->setText(QStringLiteral("汎用テキスト"));
+        const QString note = TTextImport::readNote(*opened.import);
+        if (!note.isEmpty()) Label2->setText(note);
+    } else {
+        chooseDataFileFormat(txt1->isChecked() ? txt1 : csv2->isChecked() ? csv2 : csv1);
+    }
 
     m_state.FileChannelCount = opened.fileChannelCount;
     m_state.channelNumbers = identityChannelNumbers();
