@@ -38,8 +38,13 @@ constexpr std::array<KnownUnit, 15> kKnownUnits{{
     {"㎏", "kg", 1.0},
 }};
 
+/// A header text as the data set keeps it: CP932, cut to its field size. The
+/// standard file has no quoting, so a comma (a quoted name like "Force, lead")
+/// becomes a full-width one; else a saved file would read back as two channels.
 std::string stored(std::string_view utf8, std::size_t bytes) {
-    return std::string(text::truncateCp932(text::utf8ToCp932Lossy(utf8), bytes));
+    std::string s(utf8);
+    for (std::size_t at = s.find(','); at != std::string::npos; at = s.find(',', at)) s.replace(at, 1, "，");
+    return std::string(text::truncateCp932(text::utf8ToCp932Lossy(s), bytes));
 }
 
 std::string headerField(const ParsedText& parsed, int row, int column) {

@@ -303,8 +303,11 @@ TextDialect detectDialect(std::string_view bytes) {
         int modal = 0, modalLines = 0;
         for (const auto& [n, linesWithN] : counts)
             if (linesWithN > modalLines || (linesWithN == modalLines && n > modal)) modal = n, modalLines = linesWithN;
-        // More numeric lines wins; then more columns (a lone column fits every delimiter).
-        if (modalLines > bestLines || (modalLines == bestLines && modalLines > 0 && modal > bestColumns)) {
+        // The reading that finds the most numbers in rows of one width wins: a
+        // lone short row must not turn "1,2" into the single number 1.2. On a
+        // tie, more columns, then the order above.
+        const int numbers = modalLines * modal, best = bestLines * bestColumns;
+        if (numbers > best || (numbers == best && numbers > 0 && modal > bestColumns)) {
             bestLines = modalLines;
             bestColumns = modal;
             d.delimiter = c.delimiter;

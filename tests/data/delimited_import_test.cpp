@@ -4,6 +4,7 @@
 
 #include "data/force_unit.h"
 #include "data/standard_csv_reader.h"
+#include "data/standard_csv_writer.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -70,7 +71,7 @@ TEST(DelimitedImport, ColumnsNamesUnitsAndTheForceChannel) {
     EXPECT_EQ(d.channelCount(), 3);
     EXPECT_EQ(d.RowCount, 2);
     EXPECT_EQ(d.ForceChannel, 0);
-    EXPECT_EQ(d.header.pointNames[0], "Force, lead");
+    EXPECT_EQ(d.header.pointNames[0], "Force\x81\x43 lead");  // a full-width comma: the standard file has no quotes
     EXPECT_EQ(d.header.units[0], "kN");
     EXPECT_EQ(d.header.units[1], "rad");
     EXPECT_EQ(d.header.units[2], "mm");
@@ -79,6 +80,13 @@ TEST(DelimitedImport, ColumnsNamesUnitsAndTheForceChannel) {
     EXPECT_EQ(d.value(1, 1), static_cast<float>(-1.0 * 0.01));
     EXPECT_EQ(d.value(0, 2), 2.0f);
     EXPECT_EQ(report->plan.units[0], (UnitConversion{"N", "kN", 0.001}));
+    // Saved as a standard file and read back: still three channels, same name.
+    kvx::test::TempDir dir;
+    ASSERT_TRUE(writeDataSet(dir.file("saved.csv"), d));
+    MeasurementData back;
+    ASSERT_EQ(readStandardCsv(dir.file("saved.csv"), ForceUnit::kN, ia, back).rows, 2);
+    EXPECT_EQ(back.channelCount(), 3);
+    EXPECT_EQ(back.header.pointNames[0], d.header.pointNames[0]);
 
     // Names and units given by the user win over the header rows; kgf goes
     // through the force-unit rule as a standard file's kg column does.
@@ -88,7 +96,7 @@ TEST(DelimitedImport, ColumnsNamesUnitsAndTheForceChannel) {
     const auto kg = importDelimitedText(bytes, s, ForceUnit::kN, ia, d);
     ASSERT_TRUE(kg);
     EXPECT_EQ(d.header.pointNames[0], "\x95\xCF\x8C\x60\x8A\x70");  // 変形角 in CP932
-    EXPECT_EQ(d.header.pointNames[1], "Force, lead");
+    EXPECT_EQ(d.header.pointNames[1], "Force\x81\x43 lead");
     EXPECT_EQ(d.ForceChannel, 1);
     EXPECT_EQ(d.value(0, 1), scaleForce(1500, kKgfToKn));
     EXPECT_EQ(ia.count("ファイルデータの加力の単位はkgになっています．\n力の単位をkNに変更しました．"), 1);

@@ -47,6 +47,8 @@ TEST(DelimitedText, DetectsTheDialect) {
          DecimalMark::Point, FileEncoding::Utf8, 0, 0, 0, 2},
         {"trailing commas", rows("a,b,\n", "1,2,,", 5), Delimiter::Comma, DecimalMark::Point, FileEncoding::Utf8, 1, 1, 0, 2},
         {"one column", rows("load\n", "1.5", 5), Delimiter::Comma, DecimalMark::Point, FileEncoding::Utf8, 1, 1, 0, 1},
+        {"whole numbers", "Kraft,Weg\nkN,mm\n1,2\n3,4\n6,7\n8,9\n10,11\n", Delimiter::Comma, DecimalMark::Point,
+         FileEncoding::Utf8, 2, 1, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,6 +64,14 @@ TEST(DelimitedText, DetectsTheDialect) {
         EXPECT_EQ(t.columnCount, c.columns);
         EXPECT_EQ(t.rows, 5);
     }
+}
+
+TEST(DelimitedText, AShortRowDoesNotTurnWholeNumbersIntoDecimals) {
+    // Read with ";" and a decimal comma every line is one number ("1,2" = 1.2);
+    // read with "," four lines are two numbers: more numbers win.
+    const TextDialect d = detectDialect("Kraft,Weg\nkN,mm\n1,2\n3,4\n5\n6,7\n8,9\n");
+    EXPECT_EQ(d.delimiter, Delimiter::Comma);
+    EXPECT_EQ(d.decimal, DecimalMark::Point);
 }
 
 TEST(DelimitedText, SplitsQuotedFields) {
