@@ -7,6 +7,7 @@
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
+#include "app/series_report.h"
 #include "app/t_coeff.h"
 #include "app/t_data_list.h"
 #include "app/t_henkan.h"
@@ -19,13 +20,16 @@
 #include "app/t_series_summary.h"
 #include "app/t_skelton_edit.h"
 #include "plot/graph_prompt.h"
+#include "text/printf.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QPrintDialog>
@@ -78,6 +82,27 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     connect(m_editor, &TSkelton_edit::wallEvaluationRequested, m_kabe, &TKabe::Button1Click);
     connect(m_kabe, &TKabe::summaryRequested, this, &TOpening::showSeriesSummary);
     m_summary->setPrintDialog([this](QPrinter& printer) { return m_printDialog(printer); });
+    // The report: each specimen's data file is looked for beside the wall
+    // result file, then in the data folder, and evaluated again for its page.
+    connect(m_summary, &TSeriesSummary::reportRequested, this, [this](const QString& path) {
+        const QCursor wait(Qt::WaitCursor);
+        QApplication::setOverrideCursor(wait);
+        const SeriesReportOutcome r =
+            writeSeriesReport(toPath(path), m_summary->checkedRows(), m_summary->summary(), m_state.forceUnit,
+                              toUtf8(m_summary->EditL->text()), {m_summary->folder(), m_state.DataDirectory});
+        QApplication::restoreOverrideCursor();
+        if (!r.written) {
+            m_interaction->message("報告書を書き込めませんでした\n" + toPath(path), "ファイル出力エラー",
+                                   ui::Icon::Warning);
+            return;
+        }
+        std::string note = text::format("報告書を書き出しました（試験体 %d ページと集計）\n", r.specimenPages) + toPath(path);
+        if (!r.missing.empty()) {
+            note += "\n\nデータファイルが見つからないため、次の試験体のページはありません:";
+            for (const auto& name : r.missing) note += "\n  " + name;
+        }
+        m_interaction->message(note, "報告書", ui::Icon::Information);
+    });
     // The editor's "閉じる" shows its result on the graph. The Graph command's
     // skeleton evaluation would rebuild the skeleton from the record and drop
     // the edits, so the graph is drawn without it and the edited points and

@@ -77,6 +77,8 @@ public:
     std::vector<analysis::SpecimenRow> checkedRows() const;
     /// The summary on screen.
     const analysis::SeriesSummary& summary() const { return m_summary; }
+    /// The folder of the wall result file last opened (empty before one).
+    const std::string& folder() const { return m_folder; }
 
     QPushButton* Button1 = nullptr;   // "ファイル開く": a wall result file
     QPushButton* Button2 = nullptr;   // "ファイル保存": the summary as CSV

@@ -267,6 +267,34 @@ private slots:
         QCOMPARE(report.at(0).at(0).toString(), name);
     }
 
+    void reportHasAPageForEveryDataFileFound() {
+        // Rows of a.csv (beside the wall file: its page) and b.csv (nowhere:
+        // named in the message); the summary pages follow.
+        kvx::test::WindowFixture f;
+        const QString folder = f.dir() + QStringLiteral("/walls");
+        f.write(QStringLiteral("a.csv"), kvx::test::sampleFile(), QStringLiteral("walls"));
+        f.write(QStringLiteral("壁.txt"), wallFile(), QStringLiteral("walls"));
+        f.action("SeriesSummary1")->trigger();
+        TSeriesSummary* summary = f.window->seriesSummaryWindow();
+        f.interaction.openFiles.push_back(kvx::app::toPath(folder + QStringLiteral("/壁.txt")));
+        summary->Button1->click();
+        f.takeShown();  // the broken row
+        const QString pdf = folder + QStringLiteral("/報告書.pdf");
+        f.interaction.saveFiles.push_back(kvx::app::toPath(pdf));
+        summary->Button4->click();
+        const auto shown = f.takeShown();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QVERIFY2(QString::fromStdString(shown[0]).contains(QStringLiteral("試験体 1 ページ")), shown[0].c_str());
+        QVERIFY(QString::fromStdString(shown[0]).contains(QStringLiteral("b.csv")));
+        QVERIFY(!QString::fromStdString(shown[0]).contains(QStringLiteral("a.csv")));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        // One specimen page and the summary (both sides fit on one page).
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+    }
+
     void nothingToSummarizeBeforeAFileIsOpened() {
         kvx::ui::ScriptedInteraction ia;
         TSeriesSummary w(ia, [] { return ForceUnit::kN; });
