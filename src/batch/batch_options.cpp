@@ -98,6 +98,7 @@ const char* usageText() {
            "  --reference N            旧基準の特定変形角 1/N (15, 30, 60, 100, 120, 150)。既定は 120\n"
            "  --wall-file FILE         結果ファイルを作成して 1 行書く\n"
            "  --append                 既存の結果ファイルに見出しなしで追加する\n"
+           "  --overwrite              既存の結果ファイルを置き換える (指定しないと既存のファイルには書かない)\n"
            "サイクル評価と他の規準:\n"
            "  --cycles                 サイクルごとの吸収エネルギー (台形則), 割線剛性, 等価粘性減衰定数と\n"
            "                           振幅レベルごとの耐力低下 (EN 12512)。--files で CYCLES.CSV\n"
@@ -288,6 +289,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             o.wallFile = *v;
         } else if (a == "--append") {
             o.append = true;
+        } else if (a == "--overwrite") {
+            o.overwrite = true;
         } else if (a == "--files") {
             o.files = true;
         } else if (a == "--out") {

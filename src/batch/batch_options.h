@@ -71,6 +71,7 @@ struct BatchOptions {
     int reference = 120;                 // --reference 15|30|60|100|120|150
     std::string wallFile;                // --wall-file FILE: the result file
     bool append = false;                 // --append: add to an existing result file
+    bool overwrite = false;              // --overwrite: replace an existing result file
 
     // Per-cycle metrics and the other codes' evaluations.
     bool cycles = false;                 // --cycles: per-cycle energy, stiffness, damping, levels

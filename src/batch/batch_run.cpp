@@ -16,6 +16,7 @@
 #include "text/replacing_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace kvx::batch {
@@ -314,17 +315,60 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
     return j.str();
 }
 
-std::string summary(const data::OpenedFile& opened) {
+/// The plain summary: the data set, then the results of what was asked.
+std::string summary(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall) {
     const data::ChannelHeader& h = opened.data.header;
     std::string out = text::format("%s: %d data, %d チャンネル\n", opened.chosenPath.c_str(), opened.data.RowCount,
                                    h.ChannelCount);
     for (std::size_t c = 0; c < static_cast<std::size_t>(h.ChannelCount); ++c)
         out += text::format("  %2zu CH  %s [%s]\n", c + 1, text::cp932ToUtf8Lossy(h.pointNames[c]).c_str(),
                             text::cp932ToUtf8Lossy(h.units[c]).c_str());
+    const plot::SkeletonState& s = graph.skeleton;
+    if (s.evaluated) {
+        const std::string load = text::cp932ToUtf8Lossy(graph.frame.YUnit);
+        const std::string x = text::cp932ToUtf8Lossy(graph.frame.XUnit);
+        out += text::format("最大荷重: 正側 Pmax = %.6g %s (%.6g %s), 負側 Pmin = %.6g %s (%.6g %s)\n", s.record.Pmax,
+                            load.c_str(), s.record.PmaxX, x.c_str(), s.record.Pmin, load.c_str(), s.record.PminX, x.c_str());
+        const auto side = [&](const char* name, const std::optional<analysis::ElastoResult>& r) {
+            if (!r) return;
+            if (!r->model) {
+                out += text::format("%s完全弾塑性モデル: %s\n", name, r->failure.caption.c_str());
+                return;
+            }
+            const analysis::ElastoPlastic& m = *r->model;
+            const double mu = m.dv != 0 ? static_cast<double>(m.du) / m.dv : 0.0;
+            out += text::format("%s完全弾塑性モデル: Py = %.6g, Pu = %.6g, δv = %.6g, δu = %.6g, μ = %.4g", name, m.Py,
+                                m.Pu, m.dv, static_cast<double>(m.du), mu);
+            if (mu > 0.5) out += text::format(", Ds = %.4g", 1 / std::sqrt(2 * mu - 1));
+            out += "\n";
+        };
+        side("正側", s.plus);
+        side("負側", s.minus);
+    }
+    if (wall && wall->wall) {
+        const auto& n = wall->wall->numbers();
+        if (wall->wallFailure) out += "壁倍率: " + wall->wallFailure->caption + "\n";
+        if (n.QaCurrent && n.multiplierCurrent)
+            out += text::format("壁倍率 (新基準): Qa = %.6g, 壁倍率 %.3f\n", static_cast<double>(*n.QaCurrent),
+                                static_cast<double>(*n.multiplierCurrent));
+        if (n.QaFormer && n.multiplierFormer)
+            out += text::format("壁倍率 (旧基準): Qa = %.6g, 壁倍率 %.3f\n", static_cast<double>(*n.QaFormer),
+                                static_cast<double>(*n.multiplierFormer));
+    }
     return out;
 }
 
 }  // namespace
+
+bool refuseExistingWallFile(const BatchOptions& o, ui::Interaction& ia) {
+    std::error_code ec;
+    if (o.wallFile.empty() || o.append || o.overwrite || !std::filesystem::exists(o.wallFile, ec)) return false;
+    // The window asks before replacing a result file; the batch cannot ask.
+    ia.message("壁倍率の結果ファイルがすでにあります．上書きするには --overwrite、行を追加するには --append を"
+               "指定してください\n" + o.wallFile,
+               "ファイル出力エラー", ui::Icon::Warning);
+    return true;
+}
 
 data::ImportSettings importSettingsFor(const GenericOptions& g, const data::ImportSettings& detected) {
     data::ImportSettings s = detected;
@@ -409,6 +453,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
                                                  const data::ImportSettings& detected) {
         return std::optional<data::ImportSettings>(importSettingsFor(options.generic, detected));
     };
+    if (refuseExistingWallFile(options, ia)) return {1, {}, {}};
     const auto opened = data::openDataFile(options.file, options.format, options.forceUnit, ia, chooser, chooseImport);
     if (!opened) return {1, {}, {}};
     if (opened->import) {
@@ -502,7 +547,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     }
     if (!options.wallLength) {
         if (report) report->addSpecimen({*opened, graphOptions, graph, nullptr, nullptr});
-        return {cycleFilesWritten ? 0 : 1, options.json ? dataSetJson(*opened, graph, nullptr, cyclesShown) : summary(*opened), {}};
+        return {cycleFilesWritten ? 0 : 1, options.json ? dataSetJson(*opened, graph, nullptr, cyclesShown) : summary(*opened, graph, nullptr), {}};
     }
 
     // The wall: the editor's evaluation of the unedited skeleton, then TKabe's copy.
@@ -544,7 +589,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         wall.closeResultFile();
     }
     if (!cycleFilesWritten) exitCode = 1;
-    RunResult result{exitCode, options.json ? dataSetJson(*opened, graph, &run, cyclesShown) : summary(*opened), {}};
+    RunResult result{exitCode, options.json ? dataSetJson(*opened, graph, &run, cyclesShown) : summary(*opened, graph, &run), {}};
     if (!wall.text("Edit1").empty()) result.wallRow = wall.rowText();
     if (report) report->addSpecimen({*opened, graphOptions, graph, &run.editor, &wall});
     return result;

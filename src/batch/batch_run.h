@@ -72,6 +72,10 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
 /// --summarize: the statistics of an existing wall result file.
 RunResult runSummarize(const BatchOptions& options, ui::Interaction& ia, ReportSink* report = nullptr);
 
+/// True (after telling why) when --wall-file names an existing file without
+/// --append or --overwrite.
+bool refuseExistingWallFile(const BatchOptions& options, ui::Interaction& ia);
+
 /// The detected settings of a delimited text file with the options' overrides.
 data::ImportSettings importSettingsFor(const GenericOptions& generic, const data::ImportSettings& detected);
 

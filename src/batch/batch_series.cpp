@@ -138,6 +138,7 @@ bool finishReport(const BatchOptions& o, ReportSink* report, ui::Interaction& ia
 }  // namespace
 
 RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE* progress, ReportSink* report) {
+    if (refuseExistingWallFile(options, ia)) return {1, {}, {}};
     // One ELASTO.CSV for the whole series, created as at start-up.
     analysis::ElastoFile elasto;
     if ((options.skeleton || options.wallLength) && options.files) {
@@ -164,7 +165,10 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
         one.file = options.dataFiles[i];
         one.dataFiles = {one.file};
         // The first file creates the wall result file (unless appending); the others add to it.
-        if (!options.wallFile.empty()) one.append = options.append || wallFileStarted;
+        if (!options.wallFile.empty()) {
+            one.append = options.append || wallFileStarted;
+            one.overwrite = true;  // checked once above, for the whole series
+        }
         RememberingInteraction remembering(ia);
         plot::NullCanvas canvas;
         const RunResult r = runBatch(one, remembering, canvas, nullptr, elasto.isOpen() ? &elasto : nullptr, report);

@@ -102,7 +102,8 @@ void evaluateSide(SkeletonState& state, bool negative, const SkeletonOptions& o,
     }
     (negative ? state.minus : state.plus) = result;
     if (!result.model) {
-        ia.message(result.failure.message, result.failure.caption,
+        // Both sides can fail with the same text: say which one this is.
+        ia.message(std::string(negative ? "負側: " : "正側: ") + result.failure.message, result.failure.caption,
                    result.failure.exclamation ? ui::Icon::Exclamation : ui::Icon::None);
         return;
     }

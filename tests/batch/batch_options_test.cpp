@@ -187,7 +187,7 @@ TEST(BatchOptions, HelpNamesEveryOption) {
     for (const char* option :
          {"--format", "generic", "--delimiter", "--decimal", "--encoding", "--header-rows", "--names-row", "--units-row",
           "--columns", "--names", "--units", "--skip-bad-rows", "--thin", "--save-standard", "--wall-file", "--append",
-          "--summary", "--alpha", "--summarize", "--report", "--cycles", "--methods", "--amplitude-tolerance"})
+          "--summary", "--alpha", "--summarize", "--report", "--cycles", "--methods", "--amplitude-tolerance", "--overwrite"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
@@ -198,5 +198,6 @@ TEST(BatchOptions, ParsesTheWallOptions) {
     EXPECT_EQ(p.options->reference, 30);
     EXPECT_EQ(p.options->wallFile, "w.txt");
     EXPECT_TRUE(p.options->append);
+    EXPECT_TRUE(parseOptions({"--wall", "1.82", "--wall-file", "w.txt", "--overwrite", "f.csv"}).options->overwrite);
     EXPECT_TRUE(graphOptionsFor(*p.options, 4, "f.csv").skeleton);  // the wall needs the skeleton
 }

@@ -289,6 +289,47 @@ TEST(BatchRun, CyclesAndCodeMethodsInJsonAndFiles) {
     EXPECT_NE(methods.find("EN 12512,負,"), std::string::npos);
 }
 
+TEST(BatchRun, AnExistingWallFileIsReplacedOnlyWhenAsked) {
+    TempDir dir;
+    const std::string previous = "rows of an earlier test series\n";
+    BatchOptions o;
+    o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+    o.wallLength = "1.82";
+    o.wallFile = dir.write("walls.txt", previous);
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 1);
+    EXPECT_EQ(kvx::test::readBytes(o.wallFile), previous);
+    EXPECT_EQ(ia.shown.front().caption, "ファイル出力エラー");
+    // A series refuses before it evaluates anything.
+    o.dataFiles = {o.file, o.file};
+    TempDir progressDir;
+    std::FILE* progress = std::fopen(progressDir.file("p.txt").c_str(), "w+");
+    EXPECT_EQ(runSeries(o, ia, progress).exitCode, 1);
+    std::fclose(progress);
+    EXPECT_EQ(kvx::test::readBytes(o.wallFile), previous);
+    o.dataFiles = {o.file};
+    o.overwrite = true;
+    EXPECT_EQ(runBatch(o, ia, canvas).exitCode, 0);
+    EXPECT_NE(kvx::test::readBytes(o.wallFile), previous);
+}
+
+TEST(BatchRun, PlainSummaryShowsTheResultsAsked) {
+    BatchOptions o;
+    o.file = std::string(SAMPLES_DIR) + "/racking-test.csv";
+    o.wallLength = "1.82";
+    o.elasto = true;
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullCanvas canvas;
+    const auto r = runBatch(o, ia, canvas);
+    for (const char* expected : {"最大荷重: 正側 Pmax = 17.739 kN", "正側完全弾塑性モデル: Py = ", ", Ds = ",
+                                 "負側完全弾塑性モデル: 0.8Pmaxの点が見つけられない", "壁倍率 (新基準): Qa = 9.03",
+                                 "壁倍率 (旧基準): Qa = "})
+        EXPECT_NE(r.output.find(expected), std::string::npos) << expected << "\n" << r.output;
+    // The messages name the side they concern.
+    EXPECT_EQ(ia.shown.front().text.rfind("負側: ", 0), 0u) << ia.shown.front().text;
+}
+
 TEST(BatchRun, WallNeedsARadRecord) {
     TempDir dir;
     std::string bytes = "1,2\nP,D\n,\nkN,mm\n";
