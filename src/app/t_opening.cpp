@@ -209,7 +209,22 @@ void TOpening::Button4Click() {
     plot::runGraphCommand(m_state.data, currentOptions(), m_state.graph, Image1->canvas(), *m_interaction, *this);
     // The characteristics window always shows what the last evaluation left.
     m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);
+    if (m_state.graph.drewSomething) showNextStep();
     Image1->update();
+}
+
+void TOpening::showNextStep() {
+    // A note on how an imported file was read stays until the next file.
+    if (m_keepStatusNote) return;
+    QString hint;
+    const int mode = displayMode();
+    if (mode == 1 || mode == 2)
+        hint = QStringLiteral("「次へ」「戻る」で進みます。「ファイル出力」にチェックすると結果を保存します");
+    else if (!SkeltonCheck->isChecked())
+        hint = QStringLiteral("グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます");
+    else
+        hint = QStringLiteral("「完全弾塑性」でモデル、「データ編集」で骨格曲線の編集と壁倍率評価ができます");
+    Label2->setText(hint);
 }
 
 plot::GraphOptions TOpening::currentOptions() const {

@@ -291,6 +291,9 @@ private:
     OpeningState m_state;
     analysis::ElastoFile m_elasto;
     bool m_ended = false;
+    bool m_keepStatusNote = false;  // Label2 holds a note on how the file was read
+    /// Label2 after a graph: what the user can do next.
+    void showNextStep();
     std::string m_saveFilter;  // the image save dialog's filter, follows GIF1/BMP1
 
     TForm1* m_pauseWindow = nullptr;

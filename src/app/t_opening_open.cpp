@@ -107,12 +107,14 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     m_state.DataDirectory = opened.dataDirectory;
     m_state.baseName = opened.baseName;
     Label2->setText(QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+    m_keepStatusNote = false;
     // The format label says how the data on screen were read; a standard
     // file after a delimited one goes back to the menu's format.
     if (opened.import) {
         Label36->setText(QStringLiteral("汎用テキスト"));
         const QString note = TTextImport::readNote(*opened.import);
         if (!note.isEmpty()) Label2->setText(note);
+        m_keepStatusNote = !note.isEmpty();
     } else {
         chooseDataFileFormat(txt1->isChecked() ? txt1 : csv2->isChecked() ? csv2 : csv1);
     }

@@ -109,7 +109,12 @@ private slots:
         QCOMPARE(f.window->windowTitle(), QStringLiteral("KVX Graph Plot  ") + path);
         // "50 data" until the first graph of the file shows its rows.
         QCOMPARE(f.find<QLabel>("Label5")->text(), QStringLiteral("1 ～ 50"));
-        QCOMPARE(f.find<QLabel>("Label2")->text(), QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+        // The open drew the graph: the status line says what can be done next.
+        QCOMPARE(f.find<QLabel>("Label2")->text(),
+                 QStringLiteral("グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます"));
+        f.find<QCheckBox>("SkeltonCheck")->click();
+        QVERIFY(f.find<QLabel>("Label2")->text().contains(QStringLiteral("データ編集")));
+        f.find<QCheckBox>("SkeltonCheck")->click();
         QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("対応"));
         QCOMPARE(f.find<QLabel>("Label34")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 

@@ -132,7 +132,8 @@ private slots:
         }
         QVERIFY(f.window->state().graph.drewSomething);
         QCOMPARE(f.find<QLabel>("Label36")->text(), QStringLiteral("汎用テキスト"));
-        QCOMPARE(f.find<QLabel>("Label2")->text(), QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+        QCOMPARE(f.find<QLabel>("Label2")->text(),
+                 QStringLiteral("グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます"));
     }
 
     void cancelKeepsThePreviousDataSet() {
