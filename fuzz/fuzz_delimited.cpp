@@ -5,29 +5,11 @@
 #include "fuzz_support.h"
 
 #include <cmath>
-#include <string_view>
-
-namespace {
-
-void check(const kvx::data::MeasurementData& d) {
-    if (d.RowCount < 0 || d.RowCount > kvx::data::kMaxRows) __builtin_trap();
-    if (d.header.ChannelCount < 0 || d.header.ChannelCount > kvx::data::kMaxChannels) __builtin_trap();
-    for (int c = 0; c < d.header.ChannelCount; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        if (d.header.units[i].size() > kvx::data::kUnitBytes || d.header.pointNames[i].size() > kvx::data::kNameBytes)
-            __builtin_trap();
-    }
-    for (int row = 0; row < d.RowCount; ++row)
-        for (int c = 0; c < d.header.ChannelCount; ++c)
-            if (!std::isfinite(d.value(row, c))) __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::uint8_t pick = data[0];
-    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view bytes = kvx::fuzz::bytesOf(data + 1, size - 1);
     kvx::fuzz::QuietInteraction ia;
 
     kvx::data::ImportSettings s;
@@ -48,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kvx::data::ImportPlan plan = kvx::data::planImport(parsed, s);
     if (plan.failure.empty() && plan.keptRows.size() > static_cast<std::size_t>(kvx::data::kMaxRows)) __builtin_trap();
 
-    kvx::data::MeasurementData d;
+    auto& d = kvx::fuzz::sharedDataSet();
+    const kvx::fuzz::ReadGuard guard(d);
     const auto report = kvx::data::importDelimitedText(bytes, s, kvx::data::ForceUnit::kN, ia, d);
-    if (report && report->rowsRead != d.RowCount) __builtin_trap();
-    check(d);
+    guard.check(report ? report->rowsRead : 0);
     return 0;
 }

@@ -2,7 +2,6 @@
 #include "data/correspondence.h"
 
 #include "data/standard_csv_writer.h"
-#include "text/fields.h"
 #include "text/line_reader.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace kvx::data {
 
@@ -33,36 +33,65 @@ int Correspondence::channelsInUse() const {
     return last;
 }
 
+namespace {
+
+// text::splitFieldsSkippingBlanks as views into `line`, reusing `fields`: a
+// wide file's lines are split once each and only the chosen columns copied.
+void splitViewsSkippingBlanks(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::size_t start = 0;
+    for (;;) {
+        while (start < line.size() && (line[start] == ' ' || line[start] == '\t' || line[start] == '\n')) ++start;
+        const std::size_t comma = line.find(',', start);
+        const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+        fields.push_back(line.substr(start, end - start));
+        if (comma == std::string_view::npos) return;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
 bool Correspondence::isIdentity(int n) const {
     for (int k = 1; k <= std::min(n, 16); ++k)
         if (entries[static_cast<std::size_t>(k - 1)] != k) return false;
     return true;
 }
 
-bool buildReducedFile(const std::string& dataFileName, const std::string& reducedPath, const Correspondence& c,
-                      ui::Interaction& ia) {
-    text::LineReader in(dataFileName);
-    if (!in.isOpen()) {
-        ia.message("データファイルを開くことができません\n" + dataFileName, "ファイルエラー", ui::Icon::Warning);
-        return false;
-    }
+std::optional<std::string> reduceColumns(std::string_view bytes, const Correspondence& c, ui::Interaction& ia) {
+    text::LineSplitter in(bytes);
+    const int columns = c.channelsInUse();
     std::string out;
+    out.reserve(bytes.size());
+    std::vector<std::string_view> fields;
     while (const auto line = in.next()) {
-        const auto fields = text::splitFieldsSkippingBlanks(*line);
-        for (int k = 1; k <= c.channelsInUse(); ++k) {
+        splitViewsSkippingBlanks(*line, fields);
+        for (int k = 1; k <= columns; ++k) {
             const int e = c.entries[static_cast<std::size_t>(k - 1)];
             // A short line would silently lose its columns: refuse the file instead.
             if (e < 1 || static_cast<std::size_t>(e) > fields.size()) {
                 ia.message(text::format("データエラー 第 %d 行\n%d チャンネル目のデータがありません．", in.lineNumber(), e),
                            "データエラー", ui::Icon::Warning);
-                return false;
+                return std::nullopt;
             }
             if (k > 1) out += ',';
             out += fields[static_cast<std::size_t>(e - 1)];
         }
         out += '\n';
     }
-    if (!text::replaceFile(reducedPath, out)) {
+    return out;
+}
+
+bool buildReducedFile(const std::string& dataFileName, const std::string& reducedPath, const Correspondence& c,
+                      ui::Interaction& ia) {
+    const auto bytes = text::readFileBytes(dataFileName);
+    if (!bytes) {
+        ia.message("データファイルを開くことができません\n" + dataFileName, "ファイルエラー", ui::Icon::Warning);
+        return false;
+    }
+    const auto reduced = reduceColumns(*bytes, c, ia);
+    if (!reduced) return false;
+    if (!text::replaceFile(reducedPath, *reduced)) {
         ia.message("一時ファイルを作成できません（書き込みできないフォルダです）\n" + reducedPath, "ファイル出力エラー",
                    ui::Icon::Warning);
         return false;

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvx::data {
 
@@ -26,9 +27,16 @@ struct Correspondence {
     bool isIdentity(int n) const;
 };
 
-/// Writes the columns of `correspondence` from `dataFileName` to `reducedPath`,
-/// line by line (fields split at commas, blanks before each field skipped).
-/// A line without a chosen column is refused with a message naming it.
+/// The columns of `correspondence` from a wide file's bytes, line by line
+/// (lines cut as the file reader cuts them, fields split at commas, blanks
+/// before each field skipped): the reduced file's text. A line without a
+/// chosen column is refused with a message naming it, and nothing is returned.
+std::optional<std::string> reduceColumns(std::string_view bytes, const Correspondence& correspondence,
+                                         ui::Interaction& ia);
+
+/// Writes the reduced text of `dataFileName` to `reducedPath` (replacing it
+/// only when complete); false, after telling `ia`, when the file cannot be
+/// opened, a line is refused or the reduced file cannot be written.
 bool buildReducedFile(const std::string& dataFileName, const std::string& reducedPath,
                       const Correspondence& correspondence, ui::Interaction& ia);
 

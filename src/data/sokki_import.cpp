@@ -7,23 +7,10 @@
 #include "text/printf.h"
 #include "text/replacing_file.h"
 
-#include <cstdio>
-#include <vector>
+#include <array>
 
 namespace kvx::data {
 namespace {
-
-// The converted file replaces the previous _tmp.csv only when complete.
-class TempWriter {
-public:
-    explicit TempWriter(const std::string& path) : m_file(path) {}
-    bool ok() const { return m_file.ok(); }
-    void write(const std::string& s) { m_file.write(s); }
-    bool close() { return m_file.commit(); }
-
-private:
-    text::ReplacingFile m_file;
-};
 
 void tellCannotOpen(ui::Interaction& ia, const std::string& path) {
     ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
@@ -34,17 +21,22 @@ void tellCannotWrite(ui::Interaction& ia, const std::string& path) {
                ui::Icon::Warning);
 }
 
-// Writes the rest of `line` after its k-th comma, with the line's line feed.
-void writeRest(TempWriter& out, const std::string& line, int k) {
-    if (const auto rest = restAfterComma(line, k)) out.write(*rest + "\n");
+std::optional<std::string_view> viewAfterComma(std::string_view line, int k) {
+    std::size_t at = 0;
+    for (int i = 0; i < k; ++i) {
+        const std::size_t comma = line.find(',', at);
+        if (comma == std::string_view::npos) return std::nullopt;
+        at = comma + 1;
+    }
+    return line.substr(at);
 }
 
-std::optional<std::string> finish(TempWriter& out, const std::string& tmp, ui::Interaction& ia) {
-    if (!out.close()) {
-        tellCannotWrite(ia, tmp);
-        return std::nullopt;
+// Appends the rest of `line` after its k-th comma, with a line feed.
+void appendRest(std::string& out, std::string_view line, int k) {
+    if (const auto rest = viewAfterComma(line, k)) {
+        out += *rest;
+        out += '\n';
     }
-    return tmp;
 }
 
 bool tooFewChannels(int m, int lineNumber, ui::Interaction& ia, const char* format) {
@@ -61,14 +53,10 @@ std::string sokkiChannelLine(int channels) {
     return line + "\n";
 }
 
-std::optional<std::string> restAfterComma(const std::string& line, int k) {
-    std::size_t at = 0;
-    for (int i = 0; i < k; ++i) {
-        const std::size_t comma = line.find(',', at);
-        if (comma == std::string::npos) return std::nullopt;
-        at = comma + 1;
-    }
-    return line.substr(at);
+std::optional<std::string> restAfterComma(std::string_view line, int k) {
+    const auto rest = viewAfterComma(line, k);
+    if (!rest) return std::nullopt;
+    return std::string(*rest);
 }
 
 namespace {
@@ -86,50 +74,68 @@ struct LoggerLayout {
 constexpr LoggerLayout kTextLayout{3, 2, 3, 2, "東京測器txt形式の第 %d 行にチャンネル名がありません"};
 constexpr LoggerLayout kCsvLayout{1, 1, 0, 1, "東京測器csv形式の第 %d 行にチャンネル名がありません"};
 
-std::optional<std::string> convertLogger(const std::string& path, const LoggerLayout& layout, ui::Interaction& ia) {
-    text::LineReader in(path);
-    if (!in.isOpen()) {
-        tellCannotOpen(ia, path);
-        return std::nullopt;
-    }
-    std::vector<std::string> header;
+std::optional<std::string> convertLogger(std::string_view bytes, const LoggerLayout& layout, ui::Interaction& ia) {
+    text::LineSplitter in(bytes);
+    std::array<std::string_view, 3> header;
     for (int i = 0; i < layout.headerLines; ++i) {
-        auto line = in.next();
+        const auto line = in.next();
         if (!line) {
             ia.message(text::format("データエラー 第 %d 行", in.lineNumber() + 1), "データエラー", ui::Icon::Warning);
             return std::nullopt;
         }
-        header.push_back(std::move(*line));
+        header[static_cast<std::size_t>(i)] = *line;
     }
-    const std::string& names = header[static_cast<std::size_t>(layout.namesLine - 1)];
+    const std::string_view names = header[static_cast<std::size_t>(layout.namesLine - 1)];
     const int m = static_cast<int>(text::countFields(names)) - 2;
     if (tooFewChannels(m, layout.namesLine, ia, layout.noChannels)) return std::nullopt;
+    const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
+    std::string out = sokkiChannelLine(m);
+    // Rows only lose their leading fields: the text is about the input's size.
+    out.reserve(out.size() + 2 * empty.size() + bytes.size() + 1);
+    appendRest(out, names, layout.leading);
+    out += empty;  // no instrument names
+    if (layout.unitsLine > 0)
+        appendRest(out, header[static_cast<std::size_t>(layout.unitsLine - 1)], layout.leading);
+    else
+        out += empty;  // no units either: the reader will ask about the force unit
+    while (const auto line = in.next()) appendRest(out, *line, layout.leading);
+    return out;
+}
+
+// The file entries: the converted text replaces the previous _tmp.csv only when complete.
+std::optional<std::string> convertLoggerFile(const std::string& path, const LoggerLayout& layout,
+                                             ui::Interaction& ia) {
+    const auto bytes = text::readFileBytes(path);
+    if (!bytes) {
+        tellCannotOpen(ia, path);
+        return std::nullopt;
+    }
+    const auto converted = convertLogger(*bytes, layout, ia);
+    if (!converted) return std::nullopt;
     const std::string tmp = directoryOf(path) + "_tmp.csv";
-    TempWriter out(tmp);
-    if (!out.ok()) {
+    if (!text::replaceFile(tmp, *converted)) {
         tellCannotWrite(ia, tmp);
         return std::nullopt;
     }
-    const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
-    out.write(sokkiChannelLine(m));
-    writeRest(out, names, layout.leading);
-    out.write(empty);  // no instrument names
-    if (layout.unitsLine > 0)
-        writeRest(out, header[static_cast<std::size_t>(layout.unitsLine - 1)], layout.leading);
-    else
-        out.write(empty);  // no units either: the reader will ask about the force unit
-    while (const auto line = in.next()) writeRest(out, *line, layout.leading);
-    return finish(out, tmp, ia);
+    return tmp;
 }
 
 }  // namespace
 
+std::optional<std::string> convertSokkiText(std::string_view bytes, ui::Interaction& ia) {
+    return convertLogger(bytes, kTextLayout, ia);
+}
+
+std::optional<std::string> convertSokkiCsv(std::string_view bytes, ui::Interaction& ia) {
+    return convertLogger(bytes, kCsvLayout, ia);
+}
+
 std::optional<std::string> importSokkiText(const std::string& path, ui::Interaction& ia) {
-    return convertLogger(path, kTextLayout, ia);
+    return convertLoggerFile(path, kTextLayout, ia);
 }
 
 std::optional<std::string> importSokkiCsv(const std::string& path, ui::Interaction& ia) {
-    return convertLogger(path, kCsvLayout, ia);
+    return convertLoggerFile(path, kCsvLayout, ia);
 }
 
 }  // namespace kvx::data

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvx::data {
 
@@ -14,7 +15,15 @@ std::string sokkiChannelLine(int channels);
 
 /// The part of `line` after its k-th comma (k >= 1), or nothing when the line
 /// has fewer commas (it then contributes nothing to the converted file).
-std::optional<std::string> restAfterComma(const std::string& line, int k);
+std::optional<std::string> restAfterComma(std::string_view line, int k);
+
+/// The standard text a logger text file's bytes convert to (what the file
+/// entry writes as _tmp.csv); nothing, after telling `ia`, when the header is
+/// short or names no channel. Lines are cut as the file reader cuts them.
+std::optional<std::string> convertSokkiText(std::string_view bytes, ui::Interaction& ia);
+
+/// The same for a logger CSV file's bytes.
+std::optional<std::string> convertSokkiCsv(std::string_view bytes, ui::Interaction& ia);
 
 /// Converts a logger text file (line 1 skipped; names and units after two
 /// leading fields; data rows after a record number and a date) into

@@ -115,3 +115,67 @@ TEST(Correspondence, ClosingWithoutConfirmingCancelsTheOpen) {
     EXPECT_EQ(readBytes(dir.file("_tempfile.csv")), "stale\n");  // neither read nor rewritten
     EXPECT_FALSE(openDataFile(path, DataFileFormat::StandardCsv, ForceUnit::kN, ia).has_value());
 }
+
+TEST(Correspondence, BytesReduceAsTheFileEntryWritesThem) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int fileChannels;
+        std::string reduced;
+    };
+    const Case cases[] = {
+        {"blanks and tabs before a field skipped, after it kept", " 1,\t2 ,  3\n", 3, "1,2 ,3\n"},
+        {"empty fields", ",,\n", 3, ",,\n"},
+        {"CR LF line ends", "1,2\r\n3,4\r\n", 2, "1,2\n3,4\n"},
+        {"a lone CR stays inside its field", "1,2\r3,4\n", 2, "1,2\r3\n"},
+        {"a NUL ends the line's text", std::string("1,2\0,9\n3,4\n", 11), 2, "1,2\n3,4\n"},
+        {"no final line feed", "1,2\n3,4", 2, "1,2\n3,4\n"},
+        // 2,047 bytes make a line; the rest is a line of one field.
+        {"line over 2047 bytes", "1," + std::string(2100, '7') + "\n", 1, "1\n" + std::string(55, '7') + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Correspondence corr = Correspondence::identity(c.fileChannels);
+        ScriptedInteraction fromBytes;
+        const auto reduced = reduceColumns(c.bytes, corr, fromBytes);
+        ASSERT_TRUE(reduced.has_value());
+        EXPECT_EQ(*reduced, c.reduced);
+        EXPECT_TRUE(fromBytes.shown.empty());
+        TempDir dir;
+        ScriptedInteraction fromFile;
+        ASSERT_TRUE(buildReducedFile(dir.write("wide.csv", c.bytes), dir.file("_tempfile.csv"), corr, fromFile));
+        EXPECT_EQ(readBytes(dir.file("_tempfile.csv")), c.reduced);
+    }
+}
+
+TEST(Correspondence, RefusedBytesNameTheLineAndKeepTheOldReducedFile) {
+    const Correspondence corr = Correspondence::identity(2);
+    const std::string bytes = "1,2\r\n3\r\n5,6\r\n";
+    const char* const message = "データエラー 第 2 行\n2 チャンネル目のデータがありません．";
+    ScriptedInteraction fromBytes;
+    EXPECT_FALSE(reduceColumns(bytes, corr, fromBytes).has_value());
+    ASSERT_EQ(fromBytes.shown.size(), 1u);
+    EXPECT_EQ(fromBytes.shown[0].text, message);
+    TempDir dir;
+    const std::string reduced = dir.write("_tempfile.csv", "stale\n");
+    ScriptedInteraction fromFile;
+    EXPECT_FALSE(buildReducedFile(dir.write("wide.csv", bytes), reduced, corr, fromFile));
+    ASSERT_EQ(fromFile.shown.size(), 1u);
+    EXPECT_EQ(fromFile.shown[0].text, message);
+    EXPECT_EQ(readBytes(reduced), "stale\n");
+}
+
+TEST(Correspondence, UnreadableAndUnwritableFilesAreTold) {
+    TempDir dir;
+    const Correspondence corr = Correspondence::identity(2);
+    ScriptedInteraction ia;
+    EXPECT_FALSE(buildReducedFile(dir.file("gone.csv"), dir.file("_tempfile.csv"), corr, ia));
+    ASSERT_EQ(ia.shown.size(), 1u);
+    EXPECT_EQ(ia.shown[0].text, "データファイルを開くことができません\n" + dir.file("gone.csv"));
+    EXPECT_EQ(ia.shown[0].caption, "ファイルエラー");
+    const std::string target = dir.file("no/folder/_tempfile.csv");
+    EXPECT_FALSE(buildReducedFile(dir.write("wide.csv", "1,2\n"), target, corr, ia));
+    ASSERT_EQ(ia.shown.size(), 2u);
+    EXPECT_EQ(ia.shown[1].text, "一時ファイルを作成できません（書き込みできないフォルダです）\n" + target);
+    EXPECT_EQ(ia.shown[1].caption, "ファイル出力エラー");
+}

@@ -153,3 +153,85 @@ TEST(SokkiImport, OverLongAndShortRowsFailTheReadWithTheirLine) {
         EXPECT_EQ(ia.shown.back().text, c.message);
     }
 }
+
+namespace {
+
+const std::string kTextHeader = "title\nNo,DATE,A\nNo,DATE,kN\n";
+
+}  // namespace
+
+TEST(SokkiImport, BytesConvertAsTheFileEntryWritesThem) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool text;
+        std::string converted;
+    };
+    const Case cases[] = {
+        {"logger text", kText, true,
+         "  1 CH,  2 CH,  3 CH\nLoad,Disp1,Angle\n,,\nkN,mm,rad\n  0.12, 1.5,0.0001\n  3.40,12.0,0.0020\n"},
+        {"logger csv", kCsv, false, "  1 CH,  2 CH,  3 CH\nCH1,CH2,CH3,\n,,\n,,\n1.0,2.0,3.0\n4.0,5.0,6.0\n"},
+        {"CR LF line ends", "title\r\nNo,DATE,A\r\nNo,DATE,kN\r\n1,x,5\r\n", true, "  1 CH\nA\n\nkN\n5\n"},
+        {"no final line feed", kTextHeader + "1,x,5\n2,x,6", true, "  1 CH\nA\n\nkN\n5\n6\n"},
+        {"a NUL ends the line's text", kTextHeader + std::string("1,x,5\0,9\n2,x,6\n", 15), true,
+         "  1 CH\nA\n\nkN\n5\n6\n"},
+        // 2,047 bytes make a line; the rest, without two commas, adds nothing.
+        {"line over 2047 bytes", kTextHeader + "1,x," + std::string(2100, '5') + "\n", true,
+         "  1 CH\nA\n\nkN\n" + std::string(2043, '5') + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedInteraction fromBytes;
+        const auto converted = c.text ? convertSokkiText(c.bytes, fromBytes) : convertSokkiCsv(c.bytes, fromBytes);
+        ASSERT_TRUE(converted.has_value());
+        EXPECT_EQ(*converted, c.converted);
+        EXPECT_TRUE(fromBytes.shown.empty());
+        TempDir dir;
+        ScriptedInteraction fromFile;
+        const std::string path = dir.write("run", c.bytes);
+        const auto tmp = c.text ? importSokkiText(path, fromFile) : importSokkiCsv(path, fromFile);
+        ASSERT_TRUE(tmp.has_value());
+        EXPECT_EQ(readBytes(*tmp), c.converted);
+    }
+}
+
+TEST(SokkiImport, BytesAreRefusedWithTheFileEntrysMessages) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"empty text file", "", true, "データエラー 第 1 行"},
+        {"text file of two lines", "title\nNo,DATE,A\n", true, "データエラー 第 3 行"},
+        {"no channel names", "title\nNo,DATE\nNo,DATE\n1,x\n", true, "東京測器txt形式の第 2 行にチャンネル名がありません"},
+        {"empty csv file", "", false, "データエラー 第 1 行"},
+        {"csv header without channels", "TIME\n", false, "東京測器csv形式の第 1 行にチャンネル名がありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedInteraction fromBytes;
+        EXPECT_FALSE((c.text ? convertSokkiText(c.bytes, fromBytes) : convertSokkiCsv(c.bytes, fromBytes)).has_value());
+        ASSERT_EQ(fromBytes.shown.size(), 1u);
+        EXPECT_EQ(fromBytes.shown[0].text, c.message);
+        EXPECT_EQ(fromBytes.shown[0].caption, "データエラー");
+        TempDir dir;
+        ScriptedInteraction fromFile;
+        const std::string path = dir.write("run", c.bytes);
+        EXPECT_FALSE((c.text ? importSokkiText(path, fromFile) : importSokkiCsv(path, fromFile)).has_value());
+        ASSERT_EQ(fromFile.shown.size(), 1u);
+        EXPECT_EQ(fromFile.shown[0].text, c.message);
+        EXPECT_FALSE(std::filesystem::exists(dir.file("_tmp.csv")));
+    }
+}
+
+TEST(SokkiImport, MissingFileIsToldWithItsPath) {
+    TempDir dir;
+    ScriptedInteraction ia;
+    EXPECT_FALSE(importSokkiCsv(dir.file("gone.csv"), ia).has_value());
+    ASSERT_EQ(ia.shown.size(), 1u);
+    EXPECT_EQ(ia.shown[0].text, "データファイルを開くことができません\n" + dir.file("gone.csv"));
+    EXPECT_EQ(ia.shown[0].caption, "ファイルエラー");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("_tmp.csv")));
+}
