@@ -330,6 +330,31 @@ TEST(BatchRun, PlainSummaryShowsTheResultsAsked) {
     EXPECT_EQ(ia.shown.front().text.rfind("負側: ", 0), 0u) << ia.shown.front().text;
 }
 
+TEST(BatchRun, BundledSampleRatesBothSides) {
+    // The sample a new user opens first must show every evaluation working:
+    // both bilinear models, and the wall of each side (the negative side by
+    // inverting the load and the angle, as a lab does).
+    for (bool inverted : {false, true}) {
+        SCOPED_TRACE(inverted);
+        BatchOptions o;
+        o.json = true;
+        o.elasto = true;
+        o.file = BUNDLED_SAMPLE;
+        o.wallLength = "1.82";
+        if (inverted) o.inverted = {1, 2};
+        kvx::ui::ScriptedInteraction ia;
+        kvx::plot::NullCanvas canvas;
+        const auto r = runBatch(o, ia, canvas);
+        ASSERT_EQ(r.exitCode, 0) << (ia.shown.empty() ? "" : ia.shown.back().text);
+        EXPECT_TRUE(ia.shown.empty());
+        const QJsonObject j = parse(r.output);
+        EXPECT_GT(j["elasto"].toObject()["plus"].toObject()["Py"].toDouble(), 5);
+        EXPECT_GT(j["elasto"].toObject()["minus"].toObject()["Py"].toDouble(), 5);
+        EXPECT_GT(j["wall"].toObject()["multiplier_current"].toDouble(), 1.5);
+        EXPECT_NE(r.wallRow.find(inverted ? ",Minus," : ",Plus,"), std::string::npos);
+    }
+}
+
 TEST(BatchRun, WallNeedsARadRecord) {
     TempDir dir;
     std::string bytes = "1,2\nP,D\n,\nkN,mm\n";
