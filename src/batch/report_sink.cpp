@@ -1,10 +1,14 @@
 // Specimen results turned into report pages.
 #include "batch/report_sink.h"
 
+#include "analysis/code_methods.h"
+#include "analysis/cycle_metrics.h"
 #include "analysis/skeleton_editor.h"
 #include "output/report_pages.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <span>
 
 namespace kvx::batch {
 
@@ -24,6 +28,12 @@ void PageReport::addSpecimen(const SpecimenResult& s) {
     page.regionEnd = s.graph.regionEnd;
     page.wall = s.wall;
     if (s.editor && s.editor->failure) page.wallProblem = s.editor->failure->message;
+    // The other codes on the arrays the graph drew, as --methods evaluates them.
+    const auto rows = static_cast<std::size_t>(std::max(s.opened.data.RowCount, 0));
+    const auto x = std::span<const double>(s.graph.X).first(std::min(rows, s.graph.X.size()));
+    const auto y = std::span<const double>(s.graph.Y).first(std::min(rows, s.graph.Y.size()));
+    const analysis::CodeEvaluation codes = analysis::evaluateCodes(x, y, analysis::analyzeCycles(x, y));
+    page.codes = &codes;
     output::drawSpecimenPage(m_pages, page);
     ++m_specimens;
 }

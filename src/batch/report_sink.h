@@ -1,5 +1,7 @@
 // The test report of a batch run: each specimen's page and the summary page
 // drawn on a page device (the PDF in the command) as the run hands them over.
+// A specimen's page compares its Japanese model with ASTM E2126 and EN 12512
+// on the record the graph drew (amplitude levels with the default tolerance).
 #pragma once
 
 #include "batch/batch_run.h"

@@ -1,6 +1,7 @@
 // Report page layout in device pixels, measured in millimetres of A4 paper.
 #include "output/report_pages.h"
 
+#include "plot/cycle_plots.h"
 #include "plot/null_canvas.h"
 #include "text/cp932.h"
 #include "text/number.h"
@@ -315,6 +316,7 @@ struct Row {
     std::vector<std::string> cells;
     bool header = false;
     bool bold = false;
+    int spanFrom = -1;  // from this column on one cell, its text from the left (a method's message)
 };
 
 /// A ruled table drawn row by row, so a page can end between rows.
@@ -345,19 +347,24 @@ public:
         c.setFont(tableFont(row.bold || row.header));
         int x = left;
         for (std::size_t i = 0; i < m_columns.size(); ++i) {
-            const Column& col = m_columns[i];
+            Column col = m_columns[i];
+            const bool span = static_cast<int>(i) == row.spanFrom;
+            if (span)
+                for (std::size_t k = i + 1; k < m_columns.size(); ++k) col.width += m_columns[k].width;
             c.moveTo({x, top});
             c.lineTo({x, top + m_rowHeight});
+            if (span) c.setFont(fontOf(plot::kGothic, 9, false, kNoteColour));
             if (i < row.cells.size() && !row.cells[i].empty()) {
                 const std::string shown = fitText(c, row.cells[i], col.width - 2 * m_padding);
                 const PixelSize e = c.textExtent(shown);
-                const Align align = row.header ? Align::Centre : col.align;
+                const Align align = span ? Align::Left : row.header ? Align::Centre : col.align;
                 const int tx = align == Align::Left    ? x + m_padding
                                : align == Align::Right ? x + col.width - m_padding - e.width
                                                        : x + (col.width - e.width) / 2;
                 c.textOut({tx, top + (m_rowHeight - e.height) / 2}, shown);
             }
             x += col.width;
+            if (span) break;
         }
         c.moveTo({x, top});
         c.lineTo({x, top + m_rowHeight});
@@ -472,6 +479,38 @@ std::vector<Row> wallRows(const analysis::WallEvaluation& w) {
     return rows;
 }
 
+/// The comparison of methods: two heading rows (names, units), then a row per
+/// method and side; a refused side shows the first line of its message.
+std::vector<Row> comparisonRows(const plot::GraphState& g, const analysis::CodeEvaluation& codes) {
+    const plot::CycleUnits units{cp932(stripped(g.frame.YUnit)), cp932(stripped(g.frame.XUnit))};
+    const plot::MethodComparison m = plot::compareMethods(g.skeleton.plus, g.skeleton.minus, nullptr, codes);
+    Row names{{"方法", "側"}, true}, unitRow{{"", ""}, true};
+    for (const std::string& h : plot::comparisonHeadings(units)) {
+        const std::size_t bracket = h.find(" [");
+        names.cells.push_back(h.substr(0, bracket));
+        unitRow.cells.push_back(bracket == std::string::npos ? std::string() : h.substr(bracket + 1));
+    }
+    std::vector<Row> rows{names, unitRow};
+    for (const plot::ComparisonRow& r : m.rows) {
+        for (std::size_t side = 0; side < 2; ++side) {
+            const plot::MethodSide& s = r.sides[side];
+            Row row{{r.method, side == 0 ? "正" : "負"}};
+            if (!s.message.empty()) {
+                row.cells.push_back(s.message.substr(0, s.message.find('\n')));
+                row.spanFrom = 2;
+            } else {
+                for (int c = 0; c < plot::kComparisonColumns; ++c) row.cells.push_back(plot::comparisonCell(s, c));
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> comparisonNotes(const plot::GraphState& g, const analysis::CodeEvaluation& codes) {
+    return plot::compareMethods(g.skeleton.plus, g.skeleton.minus, nullptr, codes).notes;
+}
+
 }  // namespace
 
 void drawSpecimenPage(PageDevice& pages, const SpecimenPage& page) {
@@ -508,9 +547,15 @@ void drawSpecimenPage(PageDevice& pages, const SpecimenPage& page) {
     const int noteHeight = sheet.lineHeight(note) + sheet.mm(0.5);
     const int tablesHeight =
         captionHeight + tableRows * characteristics.rowHeight() + sheet.mm(1.5) + static_cast<int>(kNoteLines) * noteHeight;
+    // Below them, across the page: two heading rows and each method's two sides.
+    constexpr int kComparisonRows = 2 + 3 * 2;
+    constexpr std::size_t kComparisonNoteLines = 2;
+    const int comparisonHeight = page.codes ? gap + captionHeight + kComparisonRows * characteristics.rowHeight() +
+                                                  sheet.mm(1.5) + static_cast<int>(kComparisonNoteLines) * noteHeight
+                                            : 0;
 
     const int graphTop = y + sheet.mm(2);
-    const int graphRoom = sheet.bottom() - tablesHeight - gap - graphTop;
+    const int graphRoom = sheet.bottom() - tablesHeight - comparisonHeight - gap - graphTop;
     // As large as the page allows: point sizes then scale to the nearest point.
     const double scale = std::max(0.1, std::min(sheet.contentWidth() / kPictureWidth, graphRoom / kPictureHeight));
     const int graphLeft = sheet.margin() + (sheet.contentWidth() - toInt(kPictureWidth * scale)) / 2;
@@ -520,6 +565,7 @@ void drawSpecimenPage(PageDevice& pages, const SpecimenPage& page) {
         graph = page.data ? drawGraph(placed, page) : std::make_unique<plot::GraphState>();
     }
     y = graphTop + toInt(kPictureHeight * scale) + gap;
+    const int comparisonTop = y + tablesHeight + gap;
 
     Canvas& c = sheet.canvas();
     const int left = sheet.margin(), right = sheet.margin() + tableWidth + gap;
@@ -553,6 +599,26 @@ void drawSpecimenPage(PageDevice& pages, const SpecimenPage& page) {
     c.setFont(note);
     for (const std::string& line : wrap(c, page.wallProblem, tableWidth, kNoteLines)) {
         sheet.text({right, y}, line, note, tableWidth);
+        y += noteHeight;
+    }
+    if (!page.codes) return;
+
+    y = comparisonTop;
+    sheet.text({left, y}, "日本の評価と他の規準（各側の絶対値）", caption, sheet.contentWidth());
+    y += captionHeight;
+    const int width = sheet.contentWidth();
+    std::vector<Column> comparisonColumns{{toInt(width * 0.19), Align::Left}, {toInt(width * 0.05), Align::Centre}};
+    for (int i = 0; i < plot::kComparisonColumns; ++i) comparisonColumns.push_back({toInt(width * 0.76 / 6), Align::Right});
+    const Table comparison(comparisonColumns, sheet);
+    for (const Row& row : comparisonRows(*graph, *page.codes)) {
+        comparison.draw(c, left, y, row);
+        y += comparison.rowHeight();
+    }
+    y += sheet.mm(1.5);
+    std::size_t shown = 0;
+    for (const std::string& line : comparisonNotes(*graph, *page.codes)) {
+        if (shown++ == kComparisonNoteLines) break;
+        sheet.text({left, y}, line, note, width);
         y += noteHeight;
     }
 }

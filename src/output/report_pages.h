@@ -1,9 +1,11 @@
 // The test report's pages, drawn through the Canvas: one page per specimen
 // (heading, the hysteresis graph as the Graph command draws it, with the
 // skeleton and the bilinear model of each side, the characteristic values and
-// the wall evaluation) and the summary of the set.
+// the wall evaluation, and the Japanese values beside those of ASTM E2126 and
+// EN 12512) and the summary of the set.
 #pragma once
 
+#include "analysis/code_methods.h"
 #include "analysis/series_statistics.h"
 #include "analysis/skeleton_editor.h"
 #include "analysis/wall_evaluation.h"
@@ -75,13 +77,17 @@ struct SpecimenPage {
     int regionStart = 1, regionEnd = 0;  // the rows of region mode (from 1)
     const analysis::WallEvaluation* wall = nullptr;  // with the wall evaluation
     std::string wallProblem;  // UTF-8: why the wall evaluation has no result (the editor's message)
+    /// The other codes on the record; with them the page compares each side's
+    /// Japanese model with ASTM E2126 and EN 12512 below its tables.
+    const analysis::CodeEvaluation* codes = nullptr;
 };
 
 /// Starts a page on `pages` and draws the specimen on it. The graph is the
 /// Graph command run again on the page with the same options, except that the
 /// whole record is plotted (step and loop modes are for the screen), the
 /// skeleton and both bilinear models are always evaluated, and no result file
-/// is written. Its messages are not shown again.
+/// is written. Its messages are not shown again. The comparison of methods,
+/// when there is one, takes its room from the graph, so the page stays A4.
 void drawSpecimenPage(PageDevice& pages, const SpecimenPage& page);
 
 /// The summary of a set of specimens, each side in a table (per index every

@@ -2,6 +2,9 @@
 // tables, the summary with its star, everything inside the page.
 #include "output/report_pages.h"
 
+#include "analysis/code_methods.h"
+#include "analysis/cycle_metrics.h"
+#include "plot/cycle_plots.h"
 #include "plot/null_canvas.h"
 #include "plot/recording_canvas.h"
 #include "ui/scripted_interaction.h"
@@ -384,4 +387,127 @@ TEST(SummaryPage, ALongSeriesGoesOnToTheNextPageWithItsHeading) {
     EXPECT_GT(headings, 2);  // repeated where a table goes on
     EXPECT_EQ(textsWith(*pages.pages[1], "試験体集計（続き）").size(), 1u);
     EXPECT_EQ(textsWith(*pages.pages.back(), "壁倍率 = ").size(), 1u);  // the minus side ends the report
+}
+
+namespace {
+
+// Two cycles at each of 0.01, 0.02, 0.03, 0.05 and 0.08 rad along the push's
+// curve, so each side's envelope has five level points for the codes.
+kvx::data::MeasurementData cyclicPush() {
+    kvx::data::MeasurementData d;
+    d.header.ChannelCount = 2;
+    d.header.units[0] = "kN", d.header.units[1] = "rad";
+    d.header.pointNames[0] = "P", d.header.pointNames[1] = "gamma";
+    const auto load = [](double x) { return std::copysign(20 * std::abs(x) / 0.03 * std::exp(1 - std::abs(x) / 0.03), x); };
+    int row = 0;
+    const auto add = [&](double x) {
+        d.cell(row, 0) = static_cast<float>(load(x));
+        d.cell(row, 1) = static_cast<float>(x);
+        ++row;
+    };
+    for (const double a : {0.01, 0.02, 0.03, 0.05, 0.08})
+        for (int k = 0; k < 2; ++k) {
+            for (int i = 0; i < 40; ++i) add(a * i / 40);
+            for (int i = 40; i > -40; --i) add(a * i / 40);
+            for (int i = -40; i < 0; ++i) add(a * i / 40);
+        }
+    add(0);
+    d.RowCount = row;
+    return d;
+}
+
+// Lines as tall as 9-point text at 300 dpi, so that the tables take their real room from the graph.
+class TallTextPages : public RecordingPages {
+public:
+    kvx::plot::Canvas& beginPage() override {
+        auto& page = *pages.emplace_back(std::make_unique<RecordingCanvas>());
+        page.charHeight = 40;
+        return page;
+    }
+};
+
+struct Drawn {
+    TallTextPages pages;
+    kvx::analysis::CodeEvaluation codes;
+};
+
+// The page with the comparison, the codes evaluated on the graph's arrays as the report sink does.
+void drawWithCodes(Drawn& out, const kvx::data::MeasurementData& data) {
+    kvx::plot::GraphOptions o = graphOptions();
+    kvx::plot::GraphState state;
+    kvx::plot::NullCanvas none;
+    kvx::ui::ScriptedInteraction ia;
+    kvx::plot::NullGraphHost host;
+    kvx::plot::runGraphCommand(data, o, state, none, ia, host);
+    const auto x = std::span<const double>(state.X).first(static_cast<std::size_t>(data.RowCount));
+    const auto y = std::span<const double>(state.Y).first(static_cast<std::size_t>(data.RowCount));
+    out.codes = kvx::analysis::evaluateCodes(x, y, kvx::analysis::analyzeCycles(x, y));
+    SpecimenPage page;
+    page.fileName = "cyclic.csv";
+    page.data = &data;
+    page.options = o;
+    page.codes = &out.codes;
+    drawSpecimenPage(out.pages, page);
+}
+
+int rowOf(const RecordingCanvas& c, const std::string& label, int nth) {
+    const auto found = textsWith(c, label);
+    return static_cast<std::size_t>(nth) < found.size() ? found[static_cast<std::size_t>(nth)].points[0].y : -1;
+}
+
+}  // namespace
+
+TEST(SpecimenPage, ComparesEachSidesModelWithTheCodes) {
+    const auto data = cyclicPush();
+    Drawn d;
+    drawWithCodes(d, data);
+    ASSERT_TRUE(d.codes.eeepPlus.value && d.codes.enMinus.value);
+    ASSERT_EQ(d.pages.pages.size(), 1u);
+    const RecordingCanvas& c = *d.pages.pages[0];
+    EXPECT_EQ(textsWith(c, "日本の評価と他の規準（各側の絶対値）").size(), 1u);
+    for (const char* heading : {"降伏耐力", "降伏変形", "終局変形", "塑性率", "終局耐力 Pu", "Ds", "[kN]", "[rad]"})
+        EXPECT_FALSE(textsWith(c, heading).empty()) << heading;
+    for (const char* method : {"日本 (完全弾塑性)", "ASTM E2126 (EEEP)", "EN 12512"})
+        EXPECT_EQ(textsWith(c, method).size(), 2u) << method;  // a row per side
+    // Each method's values stand in its rows: the ASTM yield load of the plus side,
+    // the EN ductility of the minus side.
+    const std::string pyield = kvx::plot::significantText(d.codes.eeepPlus.value->Pyield);
+    const std::string D = kvx::plot::significantText(d.codes.enMinus.value->D, 3);
+    bool pyieldInRow = false, dInRow = false;
+    for (const auto& t : textsWith(c, pyield)) pyieldInRow = pyieldInRow || t.points[0].y == rowOf(c, "ASTM E2126 (EEEP)", 0);
+    for (const auto& t : textsWith(c, D)) dInRow = dInRow || t.points[0].y == rowOf(c, "EN 12512", 1);
+    EXPECT_TRUE(pyieldInRow) << pyield;
+    EXPECT_TRUE(dInRow) << D;
+    EXPECT_GT(rowOf(c, "日本の評価と他の規準", 0), rowOf(c, "塑性率 μ = δu/δv", 0));  // below the tables
+    expectInsidePage(c, 177);
+
+    // The graph made room for it: the same page without the codes draws it larger.
+    SpecimenPage plain;
+    plain.data = &data;
+    plain.options = graphOptions();
+    TallTextPages without;
+    drawSpecimenPage(without, plain);
+    const auto width = [](const RecordingCanvas& r) {
+        const auto lines = modelLines(r);
+        return lines.empty() ? 0 : lines[0].points[2].x - lines[0].points[0].x;
+    };
+    EXPECT_GT(width(*without.pages[0]), width(c));
+    EXPECT_GT(width(c), 0);
+    EXPECT_TRUE(textsWith(*without.pages[0], "日本の評価と他の規準").empty());
+}
+
+TEST(SpecimenPage, ARefusedMethodShowsItsMessageAcrossTheValues) {
+    // A single push each way: one level point per side, too few for either code.
+    const auto data = symmetricPush();
+    Drawn d;
+    drawWithCodes(d, data);
+    ASSERT_FALSE(d.codes.eeepPlus.value);
+    const RecordingCanvas& c = *d.pages.pages[0];
+    const auto messages = textsWith(c, d.codes.eeepPlus.error);
+    ASSERT_EQ(messages.size(), 4u);  // both codes, both sides
+    for (const auto& m : messages) EXPECT_EQ(m.font.color, (kvx::plot::Rgb{170, 0, 0}));
+    // The Japanese model of each side is there: its yield loads stand in their rows.
+    EXPECT_EQ(rowOf(c, "日本 (完全弾塑性)", 1) - rowOf(c, "日本 (完全弾塑性)", 0),
+              rowOf(c, "ASTM E2126 (EEEP)", 0) - rowOf(c, "日本 (完全弾塑性)", 1));
+    expectInsidePage(c, 177);
 }
