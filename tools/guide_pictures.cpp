@@ -6,6 +6,7 @@
 #include "app/qt_text.h"
 #include "app/radio_group.h"
 #include "app/t_coeff.h"
+#include "app/t_cycles.h"
 #include "app/t_kabe.h"
 #include "app/t_opening.h"
 #include "app/t_series_summary.h"
@@ -106,6 +107,21 @@ bool saveSummaryWindow(kvx::app::TOpening& window, kvx::ui::ScriptedInteraction&
     return save(summary, folder, "summary.png");
 }
 
+// The cycle evaluation of the graph on screen (the plain skeleton, its models
+// and the editor's evaluation), with the codes' curves over the main graph.
+bool saveCyclesWindow(kvx::app::TOpening& window, const QString& folder) {
+    window.findChild<QAction*>(QStringLiteral("Cycles1"))->trigger();
+    kvx::app::TCycles* cycles = window.cyclesWindow();
+    cycles->CheckEnvelope->setChecked(true);
+    cycles->CheckBilinear->setChecked(true);
+    bool ok = save(cycles, folder, "cycles.png");
+    ok = save(&window, folder, "cycles-graph.png") && ok;
+    cycles->CheckEnvelope->setChecked(false);
+    cycles->CheckBilinear->setChecked(false);
+    cycles->close();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -162,6 +178,7 @@ int main(int argc, char** argv) {
     ok = save(editor, out, "editor.png") && ok;
     editor->Button4->click();
     ok = save(window.wallWindow(), out, "wall.png") && ok;
+    ok = saveCyclesWindow(window, out) && ok;
     ok = saveSummaryWindow(window, ia, sample, out, work.path()) && ok;
     if (argc > 3) ok = saveImportWindow(QString::fromLocal8Bit(argv[3]), out, work.path()) && ok;
     return ok ? 0 : 1;

@@ -9,6 +9,7 @@
 #include "app/radio_group.h"
 #include "app/series_report.h"
 #include "app/t_coeff.h"
+#include "app/t_cycles.h"
 #include "app/t_data_list.h"
 #include "app/t_henkan.h"
 #include "app/t_settei.h"
@@ -72,6 +73,8 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     m_kabe = new TKabe(*this, interaction, this);
     m_summary = new TSeriesSummary(interaction, [this] { return m_state.forceUnit; }, this);
     m_taio = new TTaio(interaction, this);
+    m_cycles = new TCycles([this] { return cycleRecord(); }, interaction, this);
+    connect(m_cycles, &TCycles::overlayChanged, this, &TOpening::redrawForCycles);
     createDataWindows();
     createSettingWindows();
     m_printDialog = [this](QPrinter& printer) {
@@ -116,6 +119,7 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
         if (m_state.graph.drewSomething)
             plot::drawEditedSkeleton(Image1->canvas(), {m_state.graph.frame, m_state.graph.place},
                                      m_state.graph.skeleton.curve, e);
+        drawCyclesOverlay();
         Image1->update();
     });
     m_usage = new TUsage(this);
@@ -131,6 +135,7 @@ void TOpening::setInteraction(ui::Interaction& interaction) {
     m_kabe->setInteraction(interaction);
     m_summary->setInteraction(interaction);
     m_taio->setInteraction(interaction);
+    m_cycles->setInteraction(interaction);
     m_dataList->setInteraction(interaction);
     m_henkan->setInteraction(interaction);
     m_settei->setInteraction(interaction);
@@ -210,6 +215,7 @@ void TOpening::Button4Click() {
     // The characteristics window always shows what the last evaluation left.
     m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);
     if (m_state.graph.drewSomething) showNextStep();
+    drawCyclesOverlay();
     Image1->update();
 }
 

@@ -31,6 +31,8 @@ namespace kvx::app {
 class GraphImage;
 class RadioGroup;
 class TCoeff;
+class TCycles;
+struct CycleRecord;
 class TDataList;
 class THenkan;
 class TSettei;
@@ -81,6 +83,7 @@ public:
     TSkelton_edit* skeletonEditor() const { return m_editor; }
     TKabe* wallWindow() const { return m_kabe; }
     TSeriesSummary* seriesSummaryWindow() const { return m_summary; }
+    TCycles* cyclesWindow() const { return m_cycles; }
     TTaio* correspondenceWindow() const { return m_taio; }
     TScale* scaleDialog() const { return m_scale; }
     TTitle* titleDialog() const { return m_title; }
@@ -186,6 +189,7 @@ private slots:
     void N13Click();        // menu "変更履歴"
     void K1Click();         // menu "バージョン情報"
     void SeriesSummary1Click();  // menu "試験体集計"
+    void Cycles1Click();         // menu "サイクル評価"
 
 private:
     // Building the window (t_opening_layout.cpp)
@@ -258,6 +262,11 @@ private:
     bool wallResultFileOpen() const;
     void showSeriesSummary();
     void closeWallResultFile();
+    // The cycle evaluation window: what it evaluates, and its curves over the graph.
+    void showCycles();
+    CycleRecord cycleRecord() const;
+    void drawCyclesOverlay();
+    void redrawForCycles();
 
     // The data list, conversion and line style windows (t_opening_data.cpp)
     void createDataWindows();
@@ -301,6 +310,7 @@ private:
     TSkelton_edit* m_editor = nullptr;
     TKabe* m_kabe = nullptr;
     TSeriesSummary* m_summary = nullptr;
+    TCycles* m_cycles = nullptr;
     TTaio* m_taio = nullptr;
     TDataList* m_dataList = nullptr;
     THenkan* m_henkan = nullptr;
@@ -432,6 +442,7 @@ private:
     QAction* N11 = nullptr;      // "グラフ線種設定"
     QAction* N5 = nullptr;       // "範囲設定"
     QAction* N14 = nullptr;      // "変形角変換"
+    QAction* Cycles1 = nullptr;  // "サイクル評価"
     QAction* N31 = nullptr;      // smoothing size "3"
     QAction* N51 = nullptr;      // "5"
     QAction* N71 = nullptr;      // "7"

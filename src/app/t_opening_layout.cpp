@@ -245,6 +245,7 @@ void TOpening::buildMenu() {
     N11 = makeAction(edit, "N11", QStringLiteral("グラフ線種設定"));
     N5 = makeAction(edit, "N5", QStringLiteral("範囲設定"));
     N14 = makeAction(edit, "N14", QStringLiteral("変形角変換"));
+    Cycles1 = makeAction(edit, "Cycles1", QStringLiteral("サイクル評価"));
 
     QMenu* settings = bar->addMenu(QStringLiteral("設定"));
     QMenu* smoothing = settings->addMenu(QStringLiteral("平滑化サイズ"));
@@ -354,6 +355,7 @@ void TOpening::connectSignals() {
     onMenu(N11, &TOpening::N11Click);
     onMenu(N5, &TOpening::N5Click);
     onMenu(N14, &TOpening::N14Click);
+    onMenu(Cycles1, &TOpening::Cycles1Click);
     onMenu(N31, &TOpening::N31Click);
     onMenu(N51, &TOpening::N51Click);
     onMenu(N71, &TOpening::N71Click);

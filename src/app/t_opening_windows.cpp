@@ -10,15 +10,18 @@
 #include "app/help_windows.h"
 #include "app/qt_image.h"
 #include "app/qt_print.h"
+#include "app/qt_text.h"
 #include "output/bmp_writer.h"
 #include "output/png_writer.h"
 #include "output/print_page.h"
+#include "app/t_cycles.h"
 #include "app/t_data_list.h"
 #include "app/t_henkan.h"
 #include "app/t_kabe.h"
 #include "app/t_series_summary.h"
 #include "app/t_opening.h"
 #include "app/t_settei.h"
+#include "app/t_skelton_edit.h"
 #include "app/t_taio.h"
 
 #include <QClipboard>
@@ -45,6 +48,7 @@ void TOpening::Tutorial1Click() { present(m_usage); }
 void TOpening::N13Click() { present(m_history); }
 void TOpening::K1Click() { present(m_about); }
 void TOpening::SeriesSummary1Click() { showSeriesSummary(); }
+void TOpening::Cycles1Click() { showCycles(); }
 
 // Commands ---------------------------------------------------------------------------
 
@@ -125,6 +129,52 @@ void TOpening::showSeriesSummary() {
         m_summary->showWrittenRows(m_kabe->writtenRows(), m_kabe->model().headerText(),
                                    QString::fromStdString(m_kabe->model().text("Edit10")));
     present(m_summary);
+}
+
+/// Cycle evaluation window: shown, it evaluates the graph as it is now; already
+/// on screen, the menu evaluates it again.
+void TOpening::showCycles() {
+    if (m_cycles->isVisible()) m_cycles->Button1Click();
+    present(m_cycles);
+}
+
+CycleRecord TOpening::cycleRecord() const {
+    CycleRecord r;
+    r.drawn = m_state.DataLoaded && m_state.graph.drewSomething;
+    r.x = recordX();
+    r.y = recordY();
+    const auto unit = [](const std::string& cp932) {
+        QString u = fromCp932(cp932).trimmed();
+        if (u.startsWith(QLatin1Char('[')) && u.endsWith(QLatin1Char(']'))) u = u.mid(1, u.size() - 2).trimmed();
+        return toUtf8(u);
+    };
+    r.units = {unit(m_state.graph.frame.YUnit), unit(m_state.graph.frame.XUnit)};
+    const plot::SkeletonState& s = m_state.graph.skeleton;
+    if (s.evaluated && plot::sameRecord(s.record, r.x, r.y)) {
+        r.japanesePlus = s.plus;
+        r.japaneseMinus = s.minus;
+        if (m_editor->evaluation()) r.editor = *m_editor->evaluation();
+    }
+    r.folder = m_state.DataDirectory;
+    return r;
+}
+
+/// After every Graph command: the cycle window's curves, when its boxes ask for
+/// them and the graph is of the whole record or a region.
+void TOpening::drawCyclesOverlay() {
+    const auto mode = static_cast<plot::DisplayMode>(displayMode());
+    const bool wholeRecord =
+        m_state.graph.drewSomething && (mode == plot::DisplayMode::All || mode == plot::DisplayMode::Region);
+    m_cycles->graphDrawn(wholeRecord ? &Image1->canvas() : nullptr, {m_state.graph.frame, m_state.graph.place});
+}
+
+/// A box of the cycle window changed: the graph again through the Graph
+/// command, which draws the curves after it. Step and loop views run with
+/// pauses and show no curves, so they are left as they are.
+void TOpening::redrawForCycles() {
+    const auto mode = static_cast<plot::DisplayMode>(displayMode());
+    if (!m_state.graph.drewSomething || mode == plot::DisplayMode::Step || mode == plot::DisplayMode::Loop) return;
+    Button4Click();
 }
 
 }  // namespace kvx::app
