@@ -9,30 +9,12 @@
 
 #include <functional>
 
-namespace {
-
-QByteArray wideFile(int channels) {
-    QByteArray s;
-    const auto line = [&](auto field) {
-        for (int c = 1; c <= channels; ++c) s += (c > 1 ? "," : "") + field(c);
-        s += "\n";
-    };
-    line([](int c) { return QByteArray::number(c); });
-    line([](int c) { return "P" + QByteArray::number(c); });
-    line([](int) { return QByteArray(); });
-    line([](int c) { return QByteArray(c == 1 ? "kN" : "mm"); });
-    for (int r = 1; r <= 3; ++r) line([&](int c) { return QByteArray::number(c * 10 + r); });
-    return s;
-}
-
-}  // namespace
-
 class CorrespondenceWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void wideFileOpensThroughTheWindow() {
         kvx::test::WindowFixture f;
-        const QString path = f.write(QStringLiteral("wide.csv"), wideFile(20));
+        const QString path = f.write(QStringLiteral("wide.csv"), kvx::test::wideFile(20));
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
         kvx::test::WhenModal choose(*taio, [&] {
             QCOMPARE(taio->Label18->text(), QStringLiteral("計測データチャンネル総数 20"));
@@ -66,7 +48,7 @@ private slots:
         const QString caption = f.window->windowTitle();
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
         kvx::test::WhenModal close(*taio, [&] { taio->reject(); });
-        QVERIFY(!f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(18))));
+        QVERIFY(!f.window->openFile(f.write(QStringLiteral("wide.csv"), kvx::test::wideFile(18))));
         QVERIFY(close.acted());
         QCOMPARE(f.window->state().data.RowCount, 50);
         QCOMPARE(f.window->windowTitle(), caption);
@@ -77,7 +59,7 @@ private slots:
         kvx::test::WindowFixture f;
         kvx::app::TTaio* taio = f.window->correspondenceWindow();
         kvx::test::WhenModal confirm(*taio, [&] { taio->Button1->click(); });
-        QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(17))));
+        QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), kvx::test::wideFile(17))));
         QVERIFY(confirm.acted());
         QCOMPARE(f.window->state().data.channelCount(), 16);
         QCOMPARE(f.find<QLabel>("Label34")->text(), QStringLiteral("対応"));
@@ -105,7 +87,7 @@ private slots:
             kvx::test::WindowFixture f;
             kvx::app::TTaio* taio = f.window->correspondenceWindow();
             kvx::test::WhenModal confirm(*taio, [&] { taio->Button1->click(); });
-            QVERIFY2(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(17))), c.name);
+            QVERIFY2(f.window->openFile(f.write(QStringLiteral("wide.csv"), kvx::test::wideFile(17))), c.name);
             QVERIFY2(confirm.acted(), c.name);
         }
     }

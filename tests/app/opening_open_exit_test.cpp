@@ -40,20 +40,6 @@ WindowSnapshot snapshot(const WindowFixture& f) {
             f.find<QPushButton>("Button8")->isEnabled()};
 }
 
-QByteArray wideFile(int channels) {
-    QByteArray s;
-    const auto line = [&](auto field) {
-        for (int c = 1; c <= channels; ++c) s += (c > 1 ? "," : "") + field(c);
-        s += "\n";
-    };
-    line([](int c) { return QByteArray::number(c); });
-    line([](int c) { return "P" + QByteArray::number(c); });
-    line([](int) { return QByteArray(); });
-    line([](int c) { return QByteArray(c == 1 ? "kN" : "mm"); });
-    for (int r = 1; r <= 3; ++r) line([&](int c) { return QByteArray::number(c * 10 + r); });
-    return s;
-}
-
 void openThroughDialog(WindowFixture& f, const QString& path) {
     f.interaction.openFiles.push_back(kvx::app::toPath(path));
     f.find<QPushButton>("Button2")->click();
@@ -212,7 +198,7 @@ private slots:
                 taio->upDown(3)->setValue(19);
                 taio->Button1->click();
             });
-            QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), wideFile(20))));
+            QVERIFY(f.window->openFile(f.write(QStringLiteral("wide.csv"), kvx::test::wideFile(20))));
             QVERIFY(choose.acted());
         }
         const auto describe = [&] {
@@ -227,7 +213,7 @@ private slots:
         QCOMPARE(taio->upDown(3)->value(), 19);
 
         // A broken wide file: the window was asked again, then the read failed.
-        QByteArray broken = wideFile(18);
+        QByteArray broken = kvx::test::wideFile(18);
         broken += "1,2\n";
         {
             kvx::test::WhenModal choose(*taio, [&] { taio->Button1->click(); });

@@ -166,6 +166,22 @@ inline QByteArray threeChannelFile() {
     return bytes;
 }
 
+/// A file of `channels` channels (load and displacements), three rows: wider
+/// than 16 channels it goes through the correspondence window.
+inline QByteArray wideFile(int channels) {
+    QByteArray s;
+    const auto line = [&](auto field) {
+        for (int c = 1; c <= channels; ++c) s += (c > 1 ? "," : "") + field(c);
+        s += "\n";
+    };
+    line([](int c) { return QByteArray::number(c); });
+    line([](int c) { return "P" + QByteArray::number(c); });
+    line([](int) { return QByteArray(); });
+    line([](int c) { return QByteArray(c == 1 ? "kN" : "mm"); });
+    for (int r = 1; r <= 3; ++r) line([&](int c) { return QByteArray::number(c * 10 + r); });
+    return s;
+}
+
 inline QByteArray oneChannelFile() { return QByteArray("1CH\n") + kLoadCp932 + "\nLC\nkN\n1\n2\n3\n"; }
 
 }  // namespace kvx::test
