@@ -6,9 +6,14 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLine>
+#include <QList>
 #include <QPainter>
 
+#include <cstdint>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace kvx::app {
 
@@ -62,6 +67,7 @@ public:
     void rectangle(plot::Pixel topLeft, plot::Pixel bottomRight) override;
     void ellipse(plot::Pixel topLeft, plot::Pixel bottomRight) override;
     void polyline(const std::vector<plot::Pixel>& points) override;
+    void polylineTo(const std::vector<plot::Pixel>& points) override;
     void fillRect(plot::Pixel topLeft, plot::Pixel bottomRight) override;
     void textOut(plot::Pixel p, std::string_view text, plot::TextEncoding encoding) override;
     plot::PixelSize textExtent(std::string_view text, plot::TextEncoding encoding) const override;
@@ -73,6 +79,23 @@ private:
     QPainter& painter();
     void applyPen(QPainter& p);
     void applyBrush(QPainter& p) const;
+    /// Whether one-pixel lines are set pixel by pixel: solid copy pens on the owned
+    /// picture (an RGB32 image nothing else paints on). Other devices get QPainter.
+    bool setsThinLinePixels() const;
+    void drawThinLines(QPainter& p, plot::Pixel from, std::span<const plot::Pixel> to);
+
+    /// The pixels QPainter sets for an ellipse of one size with the one-pixel pen,
+    /// by kind, in a box `kMargin` pixels larger on every side.
+    struct EllipseStamp {
+        static constexpr int kMargin = 2;
+        static constexpr std::uint8_t kOutline = 1, kInside = 2;
+        int width = 0, height = 0;
+        bool filled = false;
+        bool usable = true;  // false when QPainter reached the margin's outer ring
+        std::vector<std::uint8_t> kinds;
+    };
+    bool stampEllipse(plot::Pixel topLeft, int w, int h);
+    const EllipseStamp& ellipseStamp(int w, int h, bool filled);
 
     QImage m_image;
     QPaintDevice* m_device = nullptr;
@@ -84,6 +107,8 @@ private:
     QFont m_qfont;
     int m_dpi = 96;
     plot::Pixel m_position;
+    QList<QLine> m_lines;  // the segments of the current polylineTo, kept to reuse their memory
+    std::vector<EllipseStamp> m_stamps;  // one per ellipse size drawn so far
 };
 
 }  // namespace kvx::app

@@ -85,7 +85,15 @@ public:
     /// Outline with the pen, inside with the brush; right and bottom edges exclusive.
     virtual void rectangle(Pixel topLeft, Pixel bottomRight) = 0;
     virtual void ellipse(Pixel topLeft, Pixel bottomRight) = 0;
+    /// One connected line through the points (its joins are the pen's); the pen
+    /// position is left where it was.
     virtual void polyline(const std::vector<Pixel>& points) = 0;
+    /// lineTo(p) for each point in turn, from the pen position, in one call: the
+    /// plot pass hands the rows of a series over this way, not one call per row.
+    /// Draws exactly what those lineTo calls draw and leaves the pen on the last point.
+    virtual void polylineTo(const std::vector<Pixel>& points) {
+        for (const Pixel& p : points) lineTo(p);
+    }
     /// Fills with the brush only; right and bottom edges exclusive.
     virtual void fillRect(Pixel topLeft, Pixel bottomRight) = 0;
     /// Text with its top-left corner at `p` in the current font.

@@ -65,6 +65,7 @@ private:
     Canvas& m_canvas;
     ui::Interaction& m_ia;
     GraphHost& m_host;
+    std::vector<Pixel> m_run;  // the rows of the current run
 };
 
 bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
@@ -120,14 +121,33 @@ double PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb r
     const bool loop = m_o.mode == DisplayMode::Loop;
     double area = 0.0;
     Pixel last = start;
+    // The rows go over in runs, one call per run instead of one per row. A mark
+    // ends a run: a circle is filled white over the lines drawn before it and
+    // under the lines after it.
+    std::vector<Pixel>& run = m_run;
+    run.clear();
+    const auto drawRun = [&] {
+        if (!run.empty()) m_canvas.polylineTo(run);
+        run.clear();
+    };
+    // Marks go on the rows that are multiples of the interval, counted off
+    // rather than divided out on every row.
+    const int interval = m_o.MarkInterval;
+    int nextMark = m_o.marks && interval > 0 ? (s + interval) / interval * interval : -1;
     for (int i = s + 1; i < e; ++i) {
         if (loop) area += (Y[at(i)] - Y[at(i - 1)]) * X[at(i)];
         const Pixel p = map.toPixel(X[at(i)], Y[at(i)]);
         last = p;
+        const bool markRow = i == nextMark;
+        if (markRow) nextMark += interval;
         if (p.x > rightEdge) continue;
-        m_canvas.lineTo(p);
-        if (m_o.marks && i % m_o.MarkInterval == 0) drawMark(m_canvas, p, shape);
+        run.push_back(p);
+        if (markRow) {
+            drawRun();
+            drawMark(m_canvas, p, shape);
+        }
     }
+    drawRun();
     if (m_o.mode == DisplayMode::Loop) {
         m_canvas.moveTo({last.x - 3, last.y - 3});
         m_canvas.lineTo({last.x + 3, last.y + 3});

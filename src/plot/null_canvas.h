@@ -12,6 +12,7 @@ public:
     void rectangle(Pixel, Pixel) override {}
     void ellipse(Pixel, Pixel) override {}
     void polyline(const std::vector<Pixel>&) override {}
+    void polylineTo(const std::vector<Pixel>&) override {}
     void fillRect(Pixel, Pixel) override {}
     void textOut(Pixel, std::string_view, TextEncoding) override {}
     PixelSize textExtent(std::string_view text, TextEncoding) const override {

@@ -10,7 +10,7 @@ namespace kvx::plot {
 
 class RecordingCanvas : public CanvasWithState {
 public:
-    enum class Op { MoveTo, LineTo, Rectangle, Ellipse, Polyline, FillRect, TextOut };
+    enum class Op { MoveTo, LineTo, Rectangle, Ellipse, Polyline, PolylineTo, FillRect, TextOut };
     struct Call {
         Op op;
         std::vector<Pixel> points;
@@ -31,6 +31,7 @@ public:
     void rectangle(Pixel a, Pixel b) override { record(Op::Rectangle, {a, b}); }
     void ellipse(Pixel a, Pixel b) override { record(Op::Ellipse, {a, b}); }
     void polyline(const std::vector<Pixel>& points) override { record(Op::Polyline, points); }
+    void polylineTo(const std::vector<Pixel>& points) override { record(Op::PolylineTo, points); }
     void fillRect(Pixel a, Pixel b) override { record(Op::FillRect, {a, b}); }
     void textOut(Pixel p, std::string_view text, TextEncoding) override {
         record(Op::TextOut, {p});

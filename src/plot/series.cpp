@@ -54,7 +54,37 @@ void drawMark(Canvas& canvas, Pixel p, MarkShape shape) {
     canvas.moveTo(p);
 }
 
-std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<const double> y, int from, int to) {
+namespace {
+
+constexpr int kEnvelopeBins = 256;
+// The widening stops by itself once the window spans the whole range; the
+// cap only guards against values that compare false with everything.
+constexpr int kMaxReach = kEnvelopeBins + 8;
+
+// The highest and lowest value of the rows a window holds, each from the first
+// row that has it: scanning the rows in order, a later equal value (0.0 after
+// -0.0) does not replace an earlier one.
+struct WindowExtremes {
+    bool found = false;
+    double hi = 0.0, lo = 0.0;
+    int hiRow = 0, loRow = 0;
+    void add(double hiValue, int hiAt, double loValue, int loAt) {
+        if (!found || hiValue > hi || (hiValue == hi && hiAt < hiRow)) hi = hiValue, hiRow = hiAt;
+        if (!found || loValue < lo || (loValue == lo && loAt < loRow)) lo = loValue, loRow = loAt;
+        found = true;
+    }
+};
+
+std::vector<DataPoint> joinSides(const std::vector<DataPoint>& upper, const std::vector<DataPoint>& lower) {
+    std::vector<DataPoint> polygon(upper);
+    polygon.insert(polygon.end(), lower.rbegin(), lower.rend());
+    return polygon;
+}
+
+}  // namespace
+
+std::vector<DataPoint> envelopePolygonByScanning(std::span<const double> x, std::span<const double> y, int from,
+                                                 int to) {
     from = std::max(from, 0);
     to = std::min(to, static_cast<int>(std::min(x.size(), y.size())));
     if (from >= to) return {};
@@ -67,12 +97,8 @@ std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<cons
         xmax = std::max(xmax, xi);
     });
     const double g = (xmax - xmin) / 256;
-    constexpr int kBins = 256;
-    // The widening stops by itself once the window spans the whole range; the
-    // cap only guards against values that compare false with everything.
-    constexpr int kMaxReach = kBins + 8;
-    std::vector<DataPoint> upper(kBins), lower(kBins);
-    for (int j = 0; j < kBins; ++j) {
+    std::vector<DataPoint> upper(kEnvelopeBins), lower(kEnvelopeBins);
+    for (int j = 0; j < kEnvelopeBins; ++j) {
         const double xj = xmin + j * g;
         double hi = 0.0, lo = 0.0;
         bool found = false;
@@ -89,9 +115,73 @@ std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<cons
         upper[static_cast<std::size_t>(j)] = {xj, hi};
         lower[static_cast<std::size_t>(j)] = {xj, lo};
     }
-    std::vector<DataPoint> polygon(upper);
-    polygon.insert(polygon.end(), lower.rbegin(), lower.rend());
-    return polygon;
+    return joinSides(upper, lower);
+}
+
+std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<const double> y, int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, static_cast<int>(std::min(x.size(), y.size())));
+    if (from >= to) return {};
+    const auto at = [](int i) { return static_cast<std::size_t>(i); };
+    double xmin = x[at(from)], xmax = xmin;
+    bool finite = true;
+    for (int i = from; i < to; ++i) {
+        xmin = std::min(xmin, x[at(i)]);
+        xmax = std::max(xmax, x[at(i)]);
+        finite = finite && std::isfinite(x[at(i)]) && std::isfinite(y[at(i)]);
+    }
+    const double g = (xmax - xmin) / 256;
+    // Rows are sorted into bins of width g, so a window of whole bins is read
+    // from each bin's extremes, and only the rows of the bins at its two edges
+    // are compared with the window as the scan compares them. The bin of a row
+    // is then off by far less than one bin, which needs a width well above the
+    // rounding of the values; NaN, infinity or a range lost in rounding take
+    // the scan itself.
+    const double magnitude = std::max(std::fabs(xmin), std::fabs(xmax));
+    if (!finite || !(g > std::ldexp(magnitude, -40))) return envelopePolygonByScanning(x, y, from, to);
+
+    constexpr int kBins = kEnvelopeBins + 1;  // the largest x lands in bin 256
+    const int n = to - from;
+    std::vector<int> binOf(at(n)), first(at(kBins + 1), 0), order(at(n));
+    for (int i = 0; i < n; ++i) {
+        const double t = std::floor((x[at(from + i)] - xmin) / g);
+        const int k = static_cast<int>(std::clamp(t, 0.0, static_cast<double>(kEnvelopeBins)));
+        binOf[at(i)] = k;
+        ++first[at(k + 1)];
+    }
+    for (int k = 0; k < kBins; ++k) first[at(k + 1)] += first[at(k)];
+    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (int i = 0; i < n; ++i) order[at(fill[at(binOf[at(i)])]++)] = from + i;  // rows ascending in each bin
+    std::vector<WindowExtremes> bins(at(kBins));
+    for (int k = 0; k < kBins; ++k)
+        for (int q = first[at(k)]; q < first[at(k + 1)]; ++q) {
+            const int row = order[at(q)];
+            bins[at(k)].add(y[at(row)], row, y[at(row)], row);
+        }
+
+    std::vector<DataPoint> upper(kEnvelopeBins), lower(kEnvelopeBins);
+    for (int j = 0; j < kEnvelopeBins; ++j) {
+        const double xj = xmin + j * g;
+        WindowExtremes w;
+        for (int r = 3; !w.found && r <= kMaxReach; ++r) {
+            const double a = xj - r * g, b = xj + r * g;
+            // Bins j-r+1 ... j+r-2 lie inside [a, b], bins from j+r+1 on and
+            // up to j-r-2 outside it; the four between are read row by row.
+            for (int k = std::max(j - r + 1, 0); k <= std::min(j + r - 2, kEnvelopeBins); ++k)
+                if (bins[at(k)].found) w.add(bins[at(k)].hi, bins[at(k)].hiRow, bins[at(k)].lo, bins[at(k)].loRow);
+            for (const int k : {j - r - 1, j - r, j + r - 1, j + r}) {
+                if (k < 0 || k > kEnvelopeBins) continue;
+                for (int q = first[at(k)]; q < first[at(k + 1)]; ++q) {
+                    const int row = order[at(q)];
+                    const double xi = x[at(row)];
+                    if (xi >= a && xi <= b) w.add(y[at(row)], row, y[at(row)], row);
+                }
+            }
+        }
+        upper[at(j)] = {xj, w.found ? y[at(w.hiRow)] : 0.0};
+        lower[at(j)] = {xj, w.found ? y[at(w.loRow)] : 0.0};
+    }
+    return joinSides(upper, lower);
 }
 
 void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector<DataPoint>& polygon, Rgb color) {

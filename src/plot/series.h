@@ -32,6 +32,10 @@ void drawMark(Canvas& canvas, Pixel p, MarkShape shape);
 /// The envelope polygon of rows from ... to-1: 256 upper vertices left to right,
 /// then 256 lower vertices right to left (data coordinates). Empty for an empty range.
 std::vector<DataPoint> envelopePolygon(std::span<const double> x, std::span<const double> y, int from, int to);
+/// The same polygon by its definition: every window scans every row. Slow (256 scans
+/// of the rows at least); envelopePolygon falls back to it for NaN and infinities.
+std::vector<DataPoint> envelopePolygonByScanning(std::span<const double> x, std::span<const double> y, int from,
+                                                 int to);
 
 /// Draws the closed envelope polygon in `color`, 2 pixels wide, then sets the width back to 1.
 void drawEnvelope(Canvas& canvas, const FrameMapping& mapping, const std::vector<DataPoint>& polygon, Rgb color);

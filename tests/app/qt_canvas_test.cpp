@@ -9,6 +9,9 @@
 #include <QFontInfo>
 
 #include <algorithm>
+#include <random>
+#include <utility>
+#include <vector>
 
 using kvx::app::QtCanvas;
 using kvx::plot::Pixel;
@@ -41,6 +44,13 @@ QImage glyph(const kvx::plot::Font& font, const char* text) {
     canvas.setBrush({kvx::plot::kWhite, true});
     canvas.textOut({8, 8}, text, kvx::plot::TextEncoding::Utf8);
     return canvas.image().copy();
+}
+
+int pixelsThatDiffer(const QImage& a, const QImage& b) {
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) differ += a.pixel(x, y) != b.pixel(x, y);
+    return differ;
 }
 
 /// Separate runs of ink along row y.
@@ -102,6 +112,163 @@ private slots:
         canvas.moveTo({5, 5});
         canvas.lineTo({50, 5});
         QCOMPARE(inkBox(canvas.image()), QRect());
+    }
+
+    // The owned picture sets the pixels of one-pixel lines itself: they must be
+    // the pixels QPainter sets (a canvas on another image draws with QPainter),
+    // for every direction and length and up to the picture's edges.
+    void thinLinesSetThePixelsQPainterSets() {
+        const kvx::plot::Pen pen{Rgb{255, 0, 0}, 1, kvx::plot::PenStyle::Solid, kvx::plot::PenMode::Copy};
+        std::vector<std::vector<std::pair<Pixel, Pixel>>> pictures;
+        // Every short line, each in a cell of its own: 25 x 25 directions in cells of 26 pixels.
+        std::vector<std::pair<Pixel, Pixel>> cells;
+        for (int dy = -12; dy <= 12; ++dy)
+            for (int dx = -12; dx <= 12; ++dx) {
+                const int cell = static_cast<int>(cells.size()) % 380;
+                const Pixel centre{26 * (cell % 20) + 13, 26 * (cell / 20) + 13};
+                cells.push_back({centre, {centre.x + dx, centre.y + dy}});
+                if (cell == 379) pictures.push_back(std::exchange(cells, {}));
+            }
+        pictures.push_back(cells);
+        // Long lines, one to a picture, some along and onto the edges.
+        std::mt19937 random(20240918);
+        std::uniform_int_distribution<int> x(0, 543), y(0, 503);
+        for (int k = 0; k < 120; ++k) {
+            Pixel a{x(random), y(random)}, b{x(random), y(random)};
+            if (k % 4 == 1) a.x = 0, b.x = 543;
+            if (k % 4 == 2) a.y = 503, b = {k, 0};
+            pictures.push_back({{a, b}});
+        }
+        for (std::size_t k = 0; k < pictures.size(); ++k) {
+            QtCanvas own;
+            QImage painted(kvx::app::kImageWidth, kvx::app::kImageHeight, QImage::Format_RGB32);
+            painted.fill(Qt::white);
+            {
+                QtCanvas onImage(painted);
+                for (QtCanvas* c : {&own, &onImage}) {
+                    c->setPen(pen);
+                    for (const auto& [a, b] : pictures[k]) {
+                        c->moveTo(a);
+                        c->lineTo(b);
+                    }
+                }
+            }
+            const int differ = pixelsThatDiffer(own.image(), painted);
+            QVERIFY2(differ == 0, QByteArray("picture " + QByteArray::number(static_cast<int>(k)) + ": " +
+                                             QByteArray::number(differ) + " pixels differ")
+                                      .constData());
+        }
+    }
+
+    // Small ellipses (the marks) are drawn once by QPainter and then set pixel
+    // by pixel wherever they go: every size, filled and not, at every offset
+    // and against the picture's edges must match QPainter drawing each one.
+    void smallEllipsesSetThePixelsQPainterSets() {
+        struct Shape {
+            Pixel topLeft;
+            int w, h;
+            bool clear;
+        };
+        std::vector<std::vector<Shape>> pictures;
+        for (int shift = 0; shift < 4; ++shift) {
+            std::vector<Shape> shapes;
+            for (int w = 1; w <= 18; ++w)
+                for (int h = 1; h <= 18; ++h)
+                    for (const bool clear : {false, true}) {
+                        // 22 x 20 cells of 24 pixels; the first row and column touch the edges
+                        const int cell = static_cast<int>(shapes.size());
+                        const Pixel at{24 * (cell % 22) + shift - 1, 24 * (cell / 22) + 2 * shift - 1};
+                        shapes.push_back({at, w, h, clear});
+                        if (shapes.size() == 440) pictures.push_back(std::exchange(shapes, {}));
+                    }
+            pictures.push_back(shapes);
+        }
+        pictures.push_back({{{540, 500}, 8, 8, false}, {{-3, 200}, 8, 8, false}, {{300, -4}, 6, 6, true}});
+        for (std::size_t k = 0; k < pictures.size(); ++k) {
+            QtCanvas own;
+            QImage painted(kvx::app::kImageWidth, kvx::app::kImageHeight, QImage::Format_RGB32);
+            painted.fill(Qt::white);
+            {
+                QtCanvas onImage(painted);
+                for (QtCanvas* c : {&own, &onImage}) {
+                    c->setPen({Rgb{255, 0, 0}, 1, kvx::plot::PenStyle::Solid, kvx::plot::PenMode::Copy});
+                    for (const Shape& shape : pictures[k]) {
+                        c->setBrush({Rgb{0, 128, 255}, shape.clear});
+                        c->ellipse(shape.topLeft, {shape.topLeft.x + shape.w, shape.topLeft.y + shape.h});
+                    }
+                }
+            }
+            const int differ = pixelsThatDiffer(own.image(), painted);
+            QVERIFY2(differ == 0, QByteArray("picture " + QByteArray::number(static_cast<int>(k)) + ": " +
+                                             QByteArray::number(differ) + " pixels differ")
+                                      .constData());
+        }
+    }
+
+    // The plot pass hands the rows of a series over in one polylineTo: it must
+    // leave the pixels of the same lineTo calls drawn by QPainter one at a
+    // time, for every pen, through reversals, repeated points and the
+    // picture's edges.
+    void polylineToLeavesThePixelsOfItsLineTos() {
+        using kvx::plot::PenMode;
+        using kvx::plot::PenStyle;
+        struct PenCase {
+            const char* name;
+            kvx::plot::Pen pen;
+        };
+        const Rgb red{255, 0, 0};
+        const PenCase pens[] = {{"one pixel", {red, 1, PenStyle::Solid, PenMode::Copy}},
+                                {"bold", {red, 2, PenStyle::Solid, PenMode::Copy}},
+                                {"three pixels", {red, 3, PenStyle::Solid, PenMode::Copy}},
+                                {"dotted", {red, 1, PenStyle::Dotted, PenMode::Copy}},
+                                {"xor", {red, 1, PenStyle::Solid, PenMode::Xor}},
+                                {"bold xor", {red, 2, PenStyle::Solid, PenMode::Xor}}};
+        std::mt19937 random(20240918);
+        for (const int stride : {1, 3, 40, 700}) {
+            for (int walk = 0; walk < 12; ++walk) {
+                // A random walk from the middle: steps of a few pixels look like a
+                // dense record, long ones leave the picture and come back.
+                std::uniform_int_distribution<int> step(-stride, stride);
+                std::vector<Pixel> points;
+                Pixel last{272, 252};
+                for (int i = 0; i < 300; ++i) {
+                    last = {std::clamp(last.x + step(random), -600, 1100),
+                            std::clamp(last.y + step(random), -600, 1100)};
+                    points.push_back(last);
+                }
+                for (const PenCase& c : pens) {
+                    QImage painted(kvx::app::kImageWidth, kvx::app::kImageHeight, QImage::Format_RGB32);
+                    painted.fill(Qt::white);
+                    {
+                        QtCanvas lines(painted);
+                        lines.setPen(c.pen);
+                        lines.moveTo({272, 252});
+                        for (const Pixel& p : points) lines.lineTo(p);
+                    }
+                    // in two runs, as a mark divides them, on the canvas's own picture and on another one
+                    QtCanvas own;
+                    QImage other(kvx::app::kImageWidth, kvx::app::kImageHeight, QImage::Format_RGB32);
+                    other.fill(Qt::white);
+                    {
+                        QtCanvas onOther(other);
+                        for (QtCanvas* runs : {&own, &onOther}) {
+                            runs->setPen(c.pen);
+                            runs->moveTo({272, 252});
+                            runs->polylineTo({points.begin(), points.begin() + 150});
+                            runs->polylineTo({points.begin() + 150, points.end()});
+                            QCOMPARE(runs->position(), points.back());
+                        }
+                    }
+                    for (const QImage& runs : {own.image(), other}) {
+                        const int differ = pixelsThatDiffer(runs, painted);
+                        const QByteArray where = QByteArray(c.name) + ", steps up to " + QByteArray::number(stride) +
+                                                 ", walk " + QByteArray::number(walk) + ": " +
+                                                 QByteArray::number(differ) + " pixels differ";
+                        QVERIFY2(differ == 0, where.constData());
+                    }
+                }
+            }
+        }
     }
 
     void dottedPenLeavesGaps() {

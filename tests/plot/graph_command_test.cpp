@@ -67,6 +67,25 @@ struct Session {
     GraphState state;
 };
 
+// The recording with each polylineTo written out as the lineTo calls it
+// stands for, so a test can follow the series row by row.
+RecordingCanvas asLines(const RecordingCanvas& recorded) {
+    RecordingCanvas out;
+    for (const auto& c : recorded.calls) {
+        if (c.op != Op::PolylineTo) {
+            out.calls.push_back(c);
+            continue;
+        }
+        auto call = c;
+        call.op = Op::LineTo;
+        for (const Pixel& p : c.points) {
+            call.points = {p};
+            out.calls.push_back(call);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 TEST(GraphCommand, RefusesInTheDesignedOrder) {
@@ -127,7 +146,7 @@ TEST(GraphCommand, FullScaleOfAZeroChannelIsToldNotDividedByZero) {
     runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
     ASSERT_EQ(r.ia.shown.size(), 1u);
     EXPECT_EQ(r.ia.shown[0].caption, "フルスケールエラー");
-    EXPECT_TRUE(r.canvas.of(Op::LineTo).empty());
+    EXPECT_TRUE(asLines(r.canvas).of(Op::LineTo).empty());
 }
 
 TEST(GraphCommand, AllModeDrawsEveryRowAndLeavesTheRegion) {
@@ -143,7 +162,7 @@ TEST(GraphCommand, AllModeDrawsEveryRowAndLeavesTheRegion) {
     EXPECT_TRUE(r.ia.pauses.empty());
     // The series: one move to row 0, then lines to rows 1 ... 119 (all inside the frame).
     int seriesLines = 0;
-    for (const auto& c : r.canvas.of(Op::LineTo))
+    for (const auto& c : asLines(r.canvas).of(Op::LineTo))
         if (c.pen.color == Rgb::fromHex(0xFF0000)) ++seriesLines;
     EXPECT_EQ(seriesLines, 119 + 1);  // + the legend line
     // X is channel 2 (display), Y is channel 1 (main).
@@ -205,7 +224,7 @@ TEST(GraphCommand, RegionModeStartsAtTheRowAfterTheRegionStart) {
     const Pixel first = map.toPixel(X[1], Y[1]);
     std::vector<Pixel> series;
     bool started = false;
-    for (const auto& c : r.canvas.calls) {
+    for (const auto& c : asLines(r.canvas).calls) {
         if (c.op == Op::MoveTo && c.points[0] == first && c.pen.color == Rgb::fromHex(0xFF0000)) started = true;
         if (started && c.op == Op::LineTo && c.pen.color == Rgb::fromHex(0xFF0000)) series.push_back(c.points[0]);
         if (started && c.op == Op::TextOut) break;
@@ -238,7 +257,7 @@ TEST(GraphCommand, PointsRightOfTheFrameAreSkipped) {
     Session r;
     runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
     std::vector<Pixel> series;
-    for (const auto& c : r.canvas.of(Op::LineTo))
+    for (const auto& c : asLines(r.canvas).of(Op::LineTo))
         if (c.pen.color == Rgb::fromHex(0xFF0000)) series.push_back(c.points[0]);
     // Row 2 (x = 5) is beyond the right edge: no line to it; row 3 joins row 1.
     EXPECT_EQ(series, (std::vector<Pixel>{{400, 150}, {400, 250}}));
@@ -255,6 +274,75 @@ TEST(GraphCommand, MarksOnEveryIntervalRowWithThePassShape) {
     EXPECT_EQ(r.canvas.of(Op::Ellipse).size(), 4u);  // rows 20, 40, 60, 80
 }
 
+// Each step starts its own count, but the marks stay on the rows numbered as
+// multiples of the interval: rows 7 ... 49, 56 ... 98 and 105 ... 119.
+TEST(GraphCommand, MarksStayOnMultiplesOfTheIntervalInEveryStep) {
+    const MeasurementData d = record(120);
+    GraphOptions o = options(DisplayMode::Step);
+    o.StepSize = 50;
+    o.marks = true;
+    o.MarkInterval = 7;
+    o.legend = false;
+    Session r;
+    runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+    ASSERT_EQ(r.ia.pauses.size(), 2u);
+    const FrameMapping map{r.state.frame, r.state.place};
+    std::vector<Pixel> expected;
+    for (std::size_t i = 7; i < 120; i += 7) {
+        const Pixel p = map.toPixel(r.state.X[i], r.state.Y[i]);  // one frame: the load peaks in the first step
+        expected.push_back({p.x - 4, p.y - 4});
+    }
+    std::vector<Pixel> corners;
+    for (const auto& c : r.canvas.of(Op::Ellipse)) corners.push_back(c.points[0]);
+    EXPECT_EQ(corners, expected);
+}
+
+// The rows reach the canvas in runs, one call per run, not one per row. A
+// mark ends a run: a circle is filled white over the lines before it and
+// under the lines after it, so the order of the calls decides the picture.
+TEST(GraphCommand, RowsGoOverInRunsThatMarksInterrupt) {
+    const MeasurementData d = record(100);
+    GraphOptions o = options();
+    o.legend = false;
+    o.minMax = {};
+    Session plain;
+    runGraphCommand(d, o, plain.state, plain.canvas, plain.ia, plain.host);
+    const FrameMapping map{plain.state.frame, plain.state.place};
+    std::vector<Pixel> rows;
+    for (std::size_t i = 0; i < 100; ++i) rows.push_back(map.toPixel(plain.state.X[i], plain.state.Y[i]));
+    const auto slice = [&](std::size_t from, std::size_t to) {
+        return std::vector<Pixel>(rows.begin() + static_cast<std::ptrdiff_t>(from),
+                                  rows.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+    };
+    std::vector<RecordingCanvas::Call> series;
+    for (const auto& c : plain.canvas.calls)
+        if (c.op != Op::TextOut && c.pen.color == Rgb::fromHex(0xFF0000)) series.push_back(c);
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[0].op, Op::MoveTo);
+    EXPECT_EQ(series[0].points, slice(0, 0));
+    EXPECT_EQ(series[1].op, Op::PolylineTo);
+    EXPECT_EQ(series[1].points, slice(1, 99));
+
+    o.marks = true;
+    o.MarkInterval = 20;
+    Session marked;
+    runGraphCommand(d, o, marked.state, marked.canvas, marked.ia, marked.host);
+    series.clear();
+    for (const auto& c : marked.canvas.calls)
+        if ((c.op == Op::PolylineTo || c.op == Op::Ellipse) && c.pen.color == Rgb::fromHex(0xFF0000))
+            series.push_back(c);
+    ASSERT_EQ(series.size(), 9u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(series[2 * k].op, Op::PolylineTo);
+        EXPECT_EQ(series[2 * k].points, slice(20 * k + 1, std::min<std::size_t>(20 * k + 20, 99)));
+        if (k == 4) break;
+        const Pixel m = rows[20 * k + 20];
+        EXPECT_EQ(series[2 * k + 1].op, Op::Ellipse);
+        EXPECT_EQ(series[2 * k + 1].points, (std::vector<Pixel>{{m.x - 4, m.y - 4}, {m.x + 4, m.y + 4}}));
+    }
+}
+
 TEST(GraphCommand, EnvelopeOverAFaintTrace) {
     const MeasurementData d = record(200);
     GraphOptions o = options();
@@ -267,7 +355,7 @@ TEST(GraphCommand, EnvelopeOverAFaintTrace) {
     EXPECT_EQ(polys[0].pen.color, Rgb::fromHex(0xFF0000));
     EXPECT_EQ(polys[0].pen.width, 2);
     int faint = 0;
-    for (const auto& c : r.canvas.of(Op::LineTo)) faint += c.pen.color == kButtonFace;
+    for (const auto& c : asLines(r.canvas).of(Op::LineTo)) faint += c.pen.color == kButtonFace;
     EXPECT_EQ(faint, 199);
     // In step mode the envelope is off.
     Session step;
@@ -280,7 +368,7 @@ TEST(GraphCommand, LoopModeWithoutBoundariesDrawsNothing) {
     const MeasurementData d = record(100);
     Session r;
     runGraphCommand(d, options(DisplayMode::Loop), r.state, r.canvas, r.ia, r.host);
-    EXPECT_TRUE(r.canvas.of(Op::LineTo).size() <= 1u);  // at most the legend line
+    EXPECT_TRUE(asLines(r.canvas).of(Op::LineTo).size() <= 1u);  // at most the legend line
     EXPECT_TRUE(r.ia.pauses.empty());
     EXPECT_TRUE(r.canvas.of(Op::Rectangle).size() <= 1u);  // no frame
 }
@@ -325,7 +413,7 @@ TEST(GraphCommand, BoldLinesInEveryModeAndEveryPass) {
             r.state.regionEnd = 100;
             runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
             int redLines = 0, magentaLines = 0;
-            for (const auto& c : r.canvas.of(Op::LineTo)) {
+            for (const auto& c : asLines(r.canvas).of(Op::LineTo)) {
                 if (c.pen.color == red) {
                     ++redLines;
                     ASSERT_EQ(c.pen.width, style.redWidth);

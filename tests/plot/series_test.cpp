@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+
 using namespace kvx::plot;
 using Op = RecordingCanvas::Op;
 
@@ -101,6 +107,88 @@ TEST(Envelope, EqualXFindsAllRowsAndEmptyRangeEnds) {
     // Sparse rows far apart: the search widens until it finds one.
     const std::vector<double> sx{0, 100}, sy{1, 2};
     EXPECT_EQ(envelopePolygon(sx, sy, 0, 2)[128].y, 2);
+}
+
+namespace {
+
+// Bit for bit: -0.0 and 0.0 differ, NaN equals NaN.
+bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+::testing::AssertionResult samePolygon(const std::vector<DataPoint>& got, const std::vector<DataPoint>& want) {
+    if (got.size() != want.size())
+        return ::testing::AssertionFailure() << got.size() << " vertices, not " << want.size();
+    for (std::size_t i = 0; i < got.size(); ++i)
+        if (!sameBits(got[i].x, want[i].x) || !sameBits(got[i].y, want[i].y))
+            return ::testing::AssertionFailure() << "vertex " << i << ": (" << got[i].x << ", " << got[i].y << ") not ("
+                                                 << want[i].x << ", " << want[i].y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+// The fast envelope reads whole bins from their extremes and compares only the
+// rows at a window's edges; it must give the scan's polygon value for value.
+TEST(Envelope, BinnedSearchGivesTheScansPolygon) {
+    struct Case {
+        std::string name;
+        std::vector<double> x, y;
+        int from, to;
+    };
+    std::vector<Case> cases;
+    const auto add = [&](std::string name, std::vector<double> x, std::vector<double> y) {
+        const int n = static_cast<int>(x.size());
+        cases.push_back({std::move(name), std::move(x), std::move(y), 0, n});
+    };
+    {
+        std::vector<double> x, y;
+        for (int i = 0; i < 6000; ++i) {
+            x.push_back(std::sin(i * 0.01) * (1 + i / 3000.0));
+            y.push_back(10 * std::tanh(x.back()) + std::cos(i * 0.07));
+        }
+        add("growing loops", x, y);
+        cases.push_back({"rows 1000 to 4000 of them", x, y, 1000, 4000});
+    }
+    {
+        // x on the bin edges themselves (3/256 apart), equal loads of both signs of zero.
+        std::vector<double> x, y;
+        for (int i = 0; i < 3000; ++i) {
+            x.push_back((i * 37 % 257) * (3.0 / 256) - 1.5);
+            y.push_back(i % 3 == 0 ? 0.0 : i % 3 == 1 ? -0.0 : (i % 5) - 2.0);
+        }
+        add("bin edges, ties, signed zeros", x, y);
+    }
+    {
+        // Two clusters: windows in the gap between them widen until they reach a row.
+        std::vector<double> x, y;
+        for (int i = 0; i < 400; ++i) {
+            x.push_back(i % 2 ? 0.9 + i * 1e-4 : i * 1e-4);
+            y.push_back(std::sin(i * 0.3));
+        }
+        add("two clusters", x, y);
+    }
+    add("one row", {0.25}, {-1.0});
+    add("two rows", {1e-3, -1e-3}, {2.0, -2.0});
+    add("a range lost in rounding", {1e9, 1e9 + 1e-6, 1e9 + 2e-6, 1e9}, {1, 3, 2, 0});
+    add("a NaN load", {0, 1, 2, 3, 4}, {1, std::nan(""), 2, 0, 5});
+    add("an infinite deformation", {0, 1, INFINITY, 3}, {1, 2, 3, 4});
+    std::mt19937 random(20240918);
+    for (int k = 0; k < 300; ++k) {
+        const int n = 1 + static_cast<int>(random() % 400);
+        const int kind = k % 3;
+        std::vector<double> x, y;
+        for (int i = 0; i < n; ++i) {
+            const double u = std::uniform_real_distribution<double>(-50, 50)(random);
+            // whole numbers (many equal x), uniform, and a cluster with outliers
+            x.push_back(kind == 0 ? std::round(u / 5) : kind == 1 ? u : (i % 17 == 0 ? u * 40 : u / 1000));
+            y.push_back(std::round(std::uniform_real_distribution<double>(-4, 4)(random)) * 0.5);
+        }
+        add("random " + std::to_string(k), x, y);
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(samePolygon(envelopePolygon(c.x, c.y, c.from, c.to),
+                                envelopePolygonByScanning(c.x, c.y, c.from, c.to)));
+    }
 }
 
 TEST(ExtremePoints, FirstRowWinsAmongEquals) {
