@@ -83,6 +83,7 @@ private:
     /// picture (an RGB32 image nothing else paints on). Other devices get QPainter.
     bool setsThinLinePixels() const;
     void drawThinLines(QPainter& p, plot::Pixel from, std::span<const plot::Pixel> to);
+    void drawWideSegments(QPainter& p, plot::Pixel from, std::span<const plot::Pixel> to);
 
     /// The pixels QPainter sets for an ellipse of one size with the one-pixel pen,
     /// by kind, in a box `kMargin` pixels larger on every side.
@@ -107,7 +108,7 @@ private:
     QFont m_qfont;
     int m_dpi = 96;
     plot::Pixel m_position;
-    QList<QLine> m_lines;  // the segments of the current polylineTo, kept to reuse their memory
+    QList<QLine> m_lines;  // the wide segments being drawn, kept to reuse their memory
     std::vector<EllipseStamp> m_stamps;  // one per ellipse size drawn so far
 };
 

@@ -271,6 +271,48 @@ private slots:
         }
     }
 
+    // The envelope and the bilinear models are polylines of a bold pen: the
+    // canvas's own picture strokes their segments instead of the joined line,
+    // which must leave the pixels QPainter's joined polyline leaves.
+    void widePolylinesLeaveThePixelsOfTheJoinedLine() {
+        std::mt19937 random(7);
+        for (const int width : {2, 3}) {
+            for (int walk = 0; walk < 40; ++walk) {
+                std::vector<Pixel> points;
+                if (walk % 4 == 0) {
+                    // an envelope: a band closed on itself, two vertices a pixel apart
+                    std::uniform_int_distribution<int> jitter(-3, 3);
+                    for (int j = 0; j < 256; ++j) points.push_back({30 + 2 * j, 200 + jitter(random) - j % 7});
+                    for (int j = 255; j >= 0; --j) points.push_back({30 + 2 * j, 300 + jitter(random)});
+                    points.push_back(points.front());
+                } else {
+                    const int stride = walk % 4 == 1 ? 2 : walk % 4 == 2 ? 30 : 500;
+                    std::uniform_int_distribution<int> step(-stride, stride);
+                    Pixel last{272, 252};
+                    for (int i = 0; i < 200; ++i) {
+                        last = {std::clamp(last.x + step(random), -300, 850), std::clamp(last.y + step(random), -300, 800)};
+                        points.push_back(last);
+                    }
+                }
+                const kvx::plot::Pen pen{Rgb{0, 128, 0}, width, kvx::plot::PenStyle::Solid, kvx::plot::PenMode::Copy};
+                QtCanvas own;
+                QImage joined(kvx::app::kImageWidth, kvx::app::kImageHeight, QImage::Format_RGB32);
+                joined.fill(Qt::white);
+                {
+                    QtCanvas onImage(joined);
+                    for (QtCanvas* c : {&own, &onImage}) {
+                        c->setPen(pen);
+                        c->polyline(points);
+                    }
+                }
+                const int differ = pixelsThatDiffer(own.image(), joined);
+                const QByteArray where = "width " + QByteArray::number(width) + ", walk " + QByteArray::number(walk) +
+                                         ": " + QByteArray::number(differ) + " pixels differ";
+                QVERIFY2(differ == 0, where.constData());
+            }
+        }
+    }
+
     void dottedPenLeavesGaps() {
         QtCanvas canvas;
         canvas.setPen({kvx::plot::kBlack, 1, kvx::plot::PenStyle::Dotted, kvx::plot::PenMode::Copy});
