@@ -91,9 +91,11 @@ QPen qtPenFor(const plot::Pen& from) {
     return pen;
 }
 
-// Qt's 16.16 slope of a line in 26.6 coordinates (QCosmeticStroker), truncated toward zero.
+// Qt's 16.16 slope of a line in 26.6 coordinates (QCosmeticStroker), truncated
+// toward zero; in 32 bits where the product fits, as Qt divides.
 int fixedSlope(int along, int across) {
-    return static_cast<int>(static_cast<std::int64_t>(along) * 65536 / across);
+    if (std::abs(along) > 0x7fff) return static_cast<int>(static_cast<std::int64_t>(along) * 65536 / across);
+    return along * 65536 / across;
 }
 
 // The pixels Qt's aliased one-pixel line with a flat cap sets from a to b
@@ -104,7 +106,12 @@ int fixedSlope(int along, int across) {
 template <typename SetPixel>
 void thinLinePixels(QPoint a, QPoint b, SetPixel set) {
     const int dx = b.x() - a.x(), dy = b.y() - a.y();
-    if (std::abs(dx) < std::abs(dy)) {
+    if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
+        // A step to a neighbour, the commonest line of a dense record: its one
+        // pixel is the smaller end along the major axis.
+        const bool forward = dx != 0 ? dx > 0 : dy > 0;
+        if (dx != 0 || dy != 0) forward ? set(a.x(), a.y()) : set(b.x(), b.y());
+    } else if (std::abs(dx) < std::abs(dy)) {
         if (dy < 0) std::swap(a, b);
         const int step = fixedSlope(64 * (b.x() - a.x()), 64 * (b.y() - a.y()));
         int x = a.x() * 65536 + (step > 0 ? (32 * step) >> 6 : 0);

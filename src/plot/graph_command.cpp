@@ -169,9 +169,10 @@ double PlotPass::drawRows(int passIndex, int s, int e, int nonMainChannel, Rgb r
         first = m_state.regionStart - 1;
         lastRow = m_state.regionEnd - 1;
     }
-    const Extremes extremes = extremePoints(std::span<const double>(X).first(at(m_data.RowCount)),
-                                            std::span<const double>(Y).first(at(m_data.RowCount)), first, lastRow);
+    // Only the first pass's extreme points are kept and labelled.
     if (passIndex == 0) {
+        const Extremes extremes = extremePoints(std::span<const double>(X).first(at(m_data.RowCount)),
+                                                std::span<const double>(Y).first(at(m_data.RowCount)), first, lastRow);
         m_state.firstPassExtremes = extremes;
         if (m_sw.minMaxOn) drawMinMaxLabels(m_canvas, extremes, m_sw.minMaxOffset, m_state.frame, place);
     }
