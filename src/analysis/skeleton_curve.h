@@ -37,7 +37,9 @@ struct PointList {
 /// Envelope: the origin, then every row that reaches a new largest positive X
 /// with a load >= 0 or a new smallest negative X with a load <= 0, in record order.
 PointList envelopePoints(std::span<const double> x, std::span<const double> y);
-/// Exchange sort by X: swaps whenever X[j] >= X[k] for j < k (equal X change order).
+/// Ascending X, each run of equal X in reverse order: the result of the exchange
+/// sort that swaps whenever X[j] >= X[k] for j < k. X holds no NaN (the envelope
+/// never takes one).
 void exchangeSort(PointList& p);
 /// Collapses runs of equal X into one point with the mean load of the run.
 void mergeEqualX(PointList& p);
