@@ -364,7 +364,6 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
 
     std::vector<double> row;
     while (lines.nextNonBlank(line)) {
-        ++t.rowsInFile;
         row.clear();
         int badColumn = 0;
         std::string badField;  // a copy: a quoted line's fields do not outlive the split
@@ -377,6 +376,11 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
                 badField = std::string(trimmed(f).substr(0, 40));
             }
         });
+        // A spreadsheet writes an empty row as separators alone (",,,"): no
+        // fields, so a blank line. Counted as a row it would have fixed the
+        // column count at 0 and let the next row set it again.
+        if (n == 0) continue;
+        ++t.rowsInFile;
         if (t.columnCount == 0 && !badColumn) t.columnCount = n;
         std::string why;
         if (badColumn) {

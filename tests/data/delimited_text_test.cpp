@@ -143,6 +143,17 @@ TEST(DelimitedText, BadRowsStopWithTheirLineOrAreSkipped) {
 
     const ParsedText wide = parseDelimitedText("1,2\n3,4,5\n", TextDialect{}, false);
     EXPECT_EQ(wide.failure, "第 2 行: 数値が 3 個あります（2 個のはずです）");
+    // Rows of separators alone are a spreadsheet's empty rows: skipped as blank
+    // lines, also before the first row, which alone sets the column count.
+    for (const bool skip : {false, true}) {
+        const ParsedText separators = parseDelimitedText(",\n, ,\n1,2\n,,\n3,4\n", TextDialect{}, skip);
+        EXPECT_EQ(separators.failure, "");
+        EXPECT_EQ(separators.rows, 2);
+        EXPECT_EQ(separators.columnCount, 2);
+        EXPECT_EQ(separators.values, (std::vector<double>{1, 2, 3, 4}));
+        EXPECT_EQ(separators.lineNumbers, (std::vector<int>{3, 5}));
+        EXPECT_EQ(separators.rowsInFile, 2);
+    }
     const ParsedText empty = parseDelimitedText("a,b\n", TextDialect{.headerRows = 1}, false);
     EXPECT_FALSE(empty.failure.empty());
 }
