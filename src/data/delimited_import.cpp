@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 namespace kvx::data {
@@ -197,8 +196,7 @@ std::optional<ImportReport> importDelimitedText(std::string_view bytes, const Im
     const ImportPlan& plan = report.plan;
     if (!plan.failure.empty()) return refuse(plan.failure);
 
-    auto data = std::make_unique<MeasurementData>();  // swapped in only when everything was read
-    ChannelHeader& h = data->header;
+    ChannelHeader h;
     const int channels = static_cast<int>(plan.columns.size());
     h.ChannelCount = channels;
     std::vector<std::string> units;
@@ -211,10 +209,11 @@ std::optional<ImportReport> importDelimitedText(std::string_view bytes, const Im
     const ForceUnitDecision force = applyForceUnitRule(units, forceUnit, ia);
     if (!force.proceed) return std::nullopt;
     for (int c = 0; c < channels; ++c) h.units[static_cast<std::size_t>(c)] = units[static_cast<std::size_t>(c)];
-    data->ForceChannel = force.forceChannel;
-    data->ForceFactor = force.forceFactor;
 
-    int r = 0;
+    // The rows go to a table of their own first: the data set changes only
+    // when every value was converted.
+    std::vector<float> values;
+    values.reserve(plan.keptRows.size() * static_cast<std::size_t>(channels));
     for (int row : plan.keptRows) {
         for (int c = 0; c < channels; ++c) {
             const auto i = static_cast<std::size_t>(c);
@@ -225,12 +224,19 @@ std::optional<ImportReport> importDelimitedText(std::string_view bytes, const Im
             if (!std::isfinite(value))
                 return refuse(text::format("第 %d 行: %d 列目の値 %g は大きすぎます", parsed.lineNumbers[static_cast<std::size_t>(row)],
                                            plan.columns[i], v));
-            data->cell(r, c) = value;
+            values.push_back(value);
         }
-        ++r;
     }
-    data->RowCount = r;
-    target = std::move(*data);
+    // Filled in place: an import must not cost a fresh 30,000-row table.
+    const int r = static_cast<int>(plan.keptRows.size());
+    target.clearValues();
+    for (int row = 0; row < r; ++row)
+        std::copy_n(values.begin() + static_cast<std::ptrdiff_t>(row) * channels, channels,
+                    target.ValueTable.begin() + static_cast<std::ptrdiff_t>(row) * kMaxChannels);
+    target.header = std::move(h);
+    target.RowCount = r;
+    target.ForceChannel = force.forceChannel;
+    target.ForceFactor = force.forceFactor;
 
     report.rowsInFile = parsed.rowsInFile;
     report.rowsRead = r;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
     float ForceFactor = kKgfToKn;
 
     int channelCount() const { return header.ChannelCount; }
+
+    /// Every value 0, as in a new data set. One memset: the element loop of
+    /// std::fill cost a reader under the fuzzer's instrumentation a millisecond.
+    void clearValues() { std::memset(ValueTable.data(), 0, ValueTable.size() * sizeof(float)); }
 
     float value(int row, int channel) const { return ValueTable[index(row, channel)]; }
     float& cell(int row, int channel) { return ValueTable[index(row, channel)]; }

@@ -158,7 +158,7 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
         return {};
     }
     // Filled in place: a read must not cost a fresh 30,000-row table.
-    std::fill(target.ValueTable.begin(), target.ValueTable.end(), 0.0f);
+    target.clearValues();
     for (int row = 0; row < r; ++row)
         std::copy_n(values.begin() + static_cast<std::ptrdiff_t>(row) * n, n,
                     target.ValueTable.begin() + static_cast<std::ptrdiff_t>(row) * kMaxChannels);

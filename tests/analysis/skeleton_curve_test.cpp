@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -121,6 +122,47 @@ TEST(SkeletonSteps, ResamplingInto301Bins) {
     PointList flat = list({1, 1, 1}, {1, 2, 3});
     resample(flat);
     EXPECT_EQ(flat.size(), 0u);
+}
+
+TEST(SkeletonSteps, ResamplingTakesWhatAScanOfEveryBinTakes) {
+    // The literal scan, for reference.
+    const auto reference = [](const PointList& p) {
+        const double x0 = p.x.front(), w = (p.x.back() - x0) / 300;
+        PointList out;
+        for (int b = 0; b <= 300; ++b) {
+            const double c = x0 + w * b;
+            double sum = 0.0;
+            int count = 0;
+            for (std::size_t i = 0; i < p.size(); ++i)
+                if (c - w / 2 <= p.x[i] && p.x[i] < c + w / 2) sum += p.y[i], ++count;
+            if (count > 0) out.push(c, sum / count);
+        }
+        return out;
+    };
+    // Points on and beside the bin edges, bins narrow against the magnitude
+    // of X (where rounding decides), and a subnormal width.
+    std::uint32_t s = 4242;
+    const auto next = [&s] { return s = s * 1664525u + 1013904223u; };
+    const std::vector<std::pair<double, double>> ranges{
+        {0.0, 3.0}, {-0.0664, 0.0712}, {-17.5, 123.25}, {1e6, 1e6 + 3e-7}, {1.0, 1.0 + 1e-13}, {0.0, 1e-310}};
+    for (const auto& [from, to] : ranges) {
+        for (int trial = 0; trial < 20; ++trial) {
+            PointList p;
+            const int n = 2 + static_cast<int>(next() >> 24);
+            for (int i = 0; i < n; ++i) {
+                const double t = static_cast<double>(i) / (n - 1);
+                // Every third point on an exact bin edge of the nominal width.
+                const double edge = from + (to - from) / 300 * (std::floor(t * 300) + 0.5);
+                p.push(i % 3 == 0 && i + 1 < n ? edge : from + (to - from) * t, static_cast<double>(next() >> 8));
+            }
+            p.x.front() = from, p.x.back() = to;
+            std::sort(p.x.begin(), p.x.end());
+            const PointList slow = reference(p);
+            resample(p);
+            EXPECT_EQ(p.x, slow.x) << from << ".." << to;
+            EXPECT_EQ(p.y, slow.y) << from << ".." << to;
+        }
+    }
 }
 
 TEST(SkeletonSteps, TakesTheSameOrderAsTheExchangeSort) {
