@@ -1,37 +1,22 @@
 // Kurvadex: the desktop program. Starts the main window, optionally opening
 // the data file named on the command line.
+#include "app/language.h"
 #include "app/qt_interaction.h"
+#include "app/qt_session.h"
 #include "app/t_opening.h"
 
 #include <QApplication>
 
 #include <clocale>
-#include <cstdlib>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// Qt warns on stderr when a session has no runtime folder (a terminal without
-// a login session, a container): give it a private one instead.
-void ensureRuntimeDirectory() {
-    if (std::getenv("XDG_RUNTIME_DIR") != nullptr) return;
-    const std::string dir = "/tmp/kurvadex-runtime-" + std::to_string(getuid());
-    mkdir(dir.c_str(), 0700);
-    struct stat st {};
-    if (stat(dir.c_str(), &st) == 0 && st.st_uid == getuid() && (st.st_mode & 0077) == 0)
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
-    ensureRuntimeDirectory();
+    kvx::app::ensureRuntimeDirectory();
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kurvadex 4.33"));
     // Qt has set the user's locale; the program's number formats need '.'.
     std::setlocale(LC_NUMERIC, "C");
+    // Before the first window: its texts are set in the language in use.
+    kvx::app::useLanguage(kvx::app::startLanguage());
 
     kvx::app::QtInteraction interaction;
     kvx::app::TOpening window(interaction);

@@ -4,6 +4,7 @@
 
 #include "analysis/elasto_file.h"
 #include "app/channel_box.h"
+#include "app/language.h"
 #include "app/opening_state.h"
 #include "app/skeleton_source.h"
 #include "data/data_file_format.h"
@@ -188,12 +189,15 @@ private slots:
     void Tutorial1Click();  // menu "使い方"
     void N13Click();        // menu "変更履歴"
     void K1Click();         // menu "バージョン情報"
+    void JapaneseClick();   // menu "表示言語" → "日本語"
+    void EnglishClick();    // menu "表示言語" → "English"
     void SeriesSummary1Click();  // menu "試験体集計"
     void Cycles1Click();         // menu "サイクル評価"
 
 private:
     // Building the window (t_opening_layout.cpp)
     void buildControls();
+    void switchLanguage(Language language);
     void buildButtons(QWidget* area);
     void buildChannelControls(QWidget* area);
     void buildOptionControls(QWidget* area);
@@ -476,6 +480,8 @@ private:
     QAction* Tutorial1 = nullptr;  // "使い方"
     QAction* N13 = nullptr;        // "変更履歴"
     QAction* K1 = nullptr;         // "バージョン情報"
+    QAction* Japanese1 = nullptr;  // "日本語" (never translated: a user must find it in any language)
+    QAction* English1 = nullptr;   // "English"
 };
 
 }  // namespace kvx::app

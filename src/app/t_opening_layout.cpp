@@ -3,6 +3,7 @@
 #include "app/channel_box.h"
 #include "app/controls.h"
 #include "app/graph_image.h"
+#include "app/language.h"
 #include "app/qt_canvas.h"
 #include "app/radio_group.h"
 #include "app/t_opening.h"
@@ -290,6 +291,13 @@ void TOpening::buildMenu() {
     Tutorial1 = makeAction(help, "Tutorial1", QStringLiteral("使い方"));
     N13 = makeAction(help, "N13", QStringLiteral("変更履歴"));
     K1 = makeAction(help, "K1", QStringLiteral("バージョン情報"));
+
+    QMenu* language = bar->addMenu(QString());
+    language->setObjectName(QStringLiteral("Language1"));
+    // Both names, so that a user who cannot read the current language finds it.
+    bindText(language, "title", tx("TOpening", "表示言語 / Language"));
+    Japanese1 = makeAction(language, "Japanese1", QStringLiteral("日本語"), true, currentLanguage() == Language::Japanese);
+    English1 = makeAction(language, "English1", QStringLiteral("English"), true, currentLanguage() == Language::English);
 }
 
 void TOpening::connectSignals() {
@@ -389,6 +397,8 @@ void TOpening::connectSignals() {
     onMenu(Tutorial1, &TOpening::Tutorial1Click);
     onMenu(N13, &TOpening::N13Click);
     onMenu(K1, &TOpening::K1Click);
+    onMenu(Japanese1, &TOpening::JapaneseClick);
+    onMenu(English1, &TOpening::EnglishClick);
 }
 
 }  // namespace kvx::app

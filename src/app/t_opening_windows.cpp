@@ -8,6 +8,7 @@
 // its window arrives; its callers already follow the window's protocol.
 #include "app/graph_image.h"
 #include "app/help_windows.h"
+#include "app/language.h"
 #include "app/qt_image.h"
 #include "app/qt_print.h"
 #include "app/qt_text.h"
@@ -47,6 +48,17 @@ void present(QWidget* window) {
 void TOpening::Tutorial1Click() { present(m_usage); }
 void TOpening::N13Click() { present(m_history); }
 void TOpening::K1Click() { present(m_about); }
+
+void TOpening::JapaneseClick() { switchLanguage(Language::Japanese); }
+void TOpening::EnglishClick() { switchLanguage(Language::English); }
+
+void TOpening::switchLanguage(Language language) {
+    Japanese1->setChecked(language == Language::Japanese);
+    English1->setChecked(language == Language::English);
+    if (language == currentLanguage()) return;
+    useLanguage(language);  // every bound text of every open window is set again
+    rememberLanguage(language);
+}
 void TOpening::SeriesSummary1Click() { showSeriesSummary(); }
 void TOpening::Cycles1Click() { showCycles(); }
 

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/qt_text.h"
+#include "app/settings.h"
 #include "data/standard_csv_writer.h"
 
 #include <QCheckBox>
@@ -32,17 +33,6 @@ constexpr int kPreviewLines = 30;
 // A file of hundreds of columns would make the preview crawl; its first
 // fields are what tells the delimiter anyway.
 constexpr int kPreviewFields = 40;
-
-QString& settingsFileOverride() {
-    static QString path;
-    return path;
-}
-
-std::unique_ptr<QSettings> openSettings() {
-    const QString& file = settingsFileOverride();
-    if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QStringLiteral("Kurvadex"), QStringLiteral("kurvadex"));
-}
 
 QString grouped(long long n) {
     QString digits = QString::number(n < 0 ? -n : n);
@@ -138,7 +128,7 @@ QTableWidgetItem* fixedItem(const QString& text) {
 
 }  // namespace
 
-void TTextImport::setSettingsFile(const QString& path) { settingsFileOverride() = path; }
+void TTextImport::setSettingsFile(const QString& path) { app::setSettingsFile(path); }
 
 QString TTextImport::readNote(const data::ImportReport& report) {
     // Short: the label is as wide as the graph.

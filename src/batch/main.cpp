@@ -1,8 +1,10 @@
 // kurvadex-batch: the program's evaluations from a shell, without windows.
+#include "app/language.h"
 #include "app/qt_canvas.h"
 #include "app/qt_image.h"
 #include "app/qt_pdf_pages.h"
 #include "app/qt_print.h"
+#include "app/qt_session.h"
 #include "output/bmp_writer.h"
 #include "output/png_writer.h"
 #include "batch/batch_interaction.h"
@@ -27,6 +29,7 @@ namespace {
 // offscreen platform renders exactly as the window would.
 std::unique_ptr<QGuiApplication> guiForPictures(int& argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    kvx::app::ensureRuntimeDirectory();
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
@@ -59,6 +62,8 @@ bool endsWithBmp(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Messages and the usage text in the language of the locale (LANG=C: English).
+    kvx::app::useLanguage(kvx::app::languageOfEnvironment());
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = kvx::batch::parseOptions(args);
     if (!parsed.options) {
