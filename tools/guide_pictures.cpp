@@ -1,7 +1,9 @@
 // Makes the user guide's pictures from the bundled sample record, driving the
 // real windows offscreen: scripts/make-guide-pictures runs it, so the guide
 // always shows the program as it is. A lab record of another format, when
-// given, shows the text import window.
+// given, shows the text import window. With --lang en the windows are in
+// English, for the English guide's pictures.
+#include "app/language.h"
 #include "app/qt_interaction.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
@@ -26,6 +28,8 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -78,18 +82,25 @@ QString writeVariant(const QString& sample, const QString& folder, const QString
 // Three specimens of one wall evaluated one after another by the wall window
 // and written to its result file, then "集計" there. The sample's negative
 // side ends before the load falls to 0.8 Pmax, so its rows are all Plus.
+// The specimens' file names are shown in the window: English ones in English.
 bool saveSummaryWindow(kvx::app::TOpening& window, kvx::ui::ScriptedInteraction& ia, const QString& sample,
                        const QString& folder, const QString& work) {
     struct Variant {
         const char* name;
+        const char* englishName;
         double load, angle;
     };
-    const Variant variants[] = {{"壁A-1.csv", 1.0, 1.0}, {"壁A-2.csv", 0.93, 1.12}, {"壁A-3.csv", 1.05, 0.9}};
+    const Variant variants[] = {{"壁A-1.csv", "wall-A-1.csv", 1.0, 1.0},
+                                {"壁A-2.csv", "wall-A-2.csv", 0.93, 1.12},
+                                {"壁A-3.csv", "wall-A-3.csv", 1.05, 0.9}};
+    const bool english = kvx::app::currentLanguage() == kvx::app::Language::English;
     kvx::app::TKabe* wall = window.wallWindow();
-    ia.saveFiles.push_back(kvx::app::toPath(work + QStringLiteral("/壁A.txt")));
+    ia.saveFiles.push_back(
+        kvx::app::toPath(work + (english ? QStringLiteral("/wall-A.txt") : QStringLiteral("/壁A.txt"))));
     wall->Button4->click();
     for (const Variant& v : variants) {
-        const QString path = writeVariant(sample, work, QString::fromUtf8(v.name), v.load, v.angle);
+        const QString path =
+            writeVariant(sample, work, QString::fromUtf8(english ? v.englishName : v.name), v.load, v.angle);
         if (path.isEmpty() || !window.openFile(path)) return false;
         window.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
         window.skeletonEditor()->Button3->click();
@@ -127,12 +138,35 @@ bool saveCyclesWindow(kvx::app::TOpening& window, const QString& folder) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: kvx_guide_pictures SAMPLE.csv OUTPUT-FOLDER [DELIMITED-RECORD]\n");
+    // The pictures' language: Japanese (the guide's) unless --lang en; the
+    // locale and the remembered choice play no part, so the pictures do not
+    // depend on who makes them.
+    std::vector<const char*> positional;
+    kvx::app::Language language = kvx::app::Language::Japanese;
+    bool usage = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") != 0) {
+            positional.push_back(argv[i]);
+        } else if (i + 1 < argc && std::strcmp(argv[i + 1], "en") == 0) {
+            language = kvx::app::Language::English;
+            ++i;
+        } else if (i + 1 < argc && std::strcmp(argv[i + 1], "ja") == 0) {
+            language = kvx::app::Language::Japanese;
+            ++i;
+        } else {
+            usage = true;
+        }
+    }
+    if (usage || positional.size() < 2 || positional.size() > 3) {
+        std::fprintf(stderr, "usage: kvx_guide_pictures [--lang ja|en] SAMPLE.csv OUTPUT-FOLDER [DELIMITED-RECORD]\n");
         return 2;
     }
-    const QString sample = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    kvx::app::useLanguage(language);  // before any window binds its texts
+    const QString sample = QFileInfo(QString::fromLocal8Bit(positional[0])).absoluteFilePath();
+    const QString out = QDir(QString::fromLocal8Bit(positional[1])).absolutePath();
+    // Resolved before the working folder changes, as the other two.
+    const QString record =
+        positional.size() > 2 ? QFileInfo(QString::fromLocal8Bit(positional[2])).absoluteFilePath() : QString();
     QDir().mkpath(out);
     QTemporaryDir work;  // ELASTO.CSV and the other result files go here, not beside the sample
     QDir::setCurrent(work.path());
@@ -180,6 +214,6 @@ int main(int argc, char** argv) {
     ok = save(window.wallWindow(), out, "wall.png") && ok;
     ok = saveCyclesWindow(window, out) && ok;
     ok = saveSummaryWindow(window, ia, sample, out, work.path()) && ok;
-    if (argc > 3) ok = saveImportWindow(QString::fromLocal8Bit(argv[3]), out, work.path()) && ok;
+    if (!record.isEmpty()) ok = saveImportWindow(record, out, work.path()) && ok;
     return ok ? 0 : 1;
 }
