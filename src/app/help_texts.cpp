@@ -3,7 +3,8 @@
 
 namespace kvx::app {
 
-const char* const kUsageText = R"(Kurvadex の使い方
+// The Japanese texts are the sources of the English ones in the catalogue.
+const Text kUsageHelp = tx("TUsage", R"(Kurvadex の使い方
 
 Kurvadex は、木造耐力壁などの正負交番繰り返し加力試験で記録した計測データを
 読み込み、荷重－変形のグラフを描いて、履歴ループ・骨格曲線・完全弾塑性モデル・
@@ -133,9 +134,9 @@ Kurvadex は、木造耐力壁などの正負交番繰り返し加力試験で�
 ■ 10. 終了
   「終了 (&X)」ボタンで終了します。このとき、データファイルのフォルダにある
   一時ファイル _tmp.csv と _tempfile.csv を削除します。
-)";
+)");
 
-const char* const kHistoryText = R"(Kurvadex 変更履歴
+const Text kHistoryHelp = tx("THistory", R"(Kurvadex 変更履歴
 
 Ver4.33
   ・Qt で作り直した最初の版です。Linux などでも動作するようになりました。
@@ -182,6 +183,9 @@ Ver4.33
   ・東京測器以外の計測器や表計算ソフトのテキストファイル（カンマ・
     セミコロン・タブ・空白区切り）を「テキスト読込」で読み込めるように
     しました。単位の換算と、30,000 行を超える記録の間引きもできます。
-)";
+)");
+
+const char* const kUsageText = kUsageHelp.source;
+const char* const kHistoryText = kHistoryHelp.source;
 
 }  // namespace kvx::app

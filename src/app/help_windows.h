@@ -1,13 +1,18 @@
 // Help windows: how to use the program, its change history, its version.
 #pragma once
 
+#include "app/language.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
 
 namespace kvx::app {
 
-/// Texts shown by the help windows (UTF-8).
+/// Texts shown by the help windows (UTF-8), in Japanese; the windows show
+/// them in the language in use.
+extern const Text kUsageHelp;
+extern const Text kHistoryHelp;
 extern const char* const kUsageText;
 extern const char* const kHistoryText;
 inline constexpr const char* kProgramName = "Kurvadex";
@@ -17,7 +22,7 @@ inline constexpr const char* kProgramVersion = "4.33";
 class TextWindow : public QDialog {
     Q_OBJECT
 public:
-    TextWindow(const QString& caption, const QString& text, QWidget* parent);
+    TextWindow(Text caption, Text text, QWidget* parent);
     QPlainTextEdit* Memo1 = nullptr;
 };
 

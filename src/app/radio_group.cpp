@@ -24,6 +24,13 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     connect(&m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
 }
 
+RadioGroup::RadioGroup(Text caption, std::initializer_list<Text> items, int columns, QWidget* parent)
+    : RadioGroup(QString(), QStringList(static_cast<qsizetype>(items.size())), columns, parent) {
+    bindText(this, "title", caption);
+    std::size_t i = 0;
+    for (const Text& item : items) bindText(m_buttons[i++], "text", item);
+}
+
 int RadioGroup::itemIndex() const { return m_group.checkedId(); }
 
 void RadioGroup::setItemIndex(int index) {

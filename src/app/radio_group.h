@@ -2,11 +2,14 @@
 // radio groups of the original form (item 0 is the first button).
 #pragma once
 
+#include "app/language.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 namespace kvx::app {
@@ -16,6 +19,8 @@ class RadioGroup : public QGroupBox {
 public:
     /// Buttons are laid out in `columns` columns, filled row by row.
     RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
+    /// The same with the caption and the items in the language in use.
+    RadioGroup(Text caption, std::initializer_list<Text> items, int columns, QWidget* parent = nullptr);
 
     /// The checked item, or -1 when none is checked.
     int itemIndex() const;

@@ -1,6 +1,7 @@
 // Data list window: layout, scrolling, corrections and saving.
 #include "app/t_data_list.h"
 
+#include "app/controls.h"
 #include "app/data_list_model.h"
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
@@ -26,18 +27,25 @@ namespace {
 
 constexpr int kRowHeight = 20;
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* makeButton(QWidget* parent, const char* name, Text caption, const char* hint = nullptr) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
-    b->setToolTip(hint);
+    bindText(b, "text", caption);
+    if (hint != nullptr) bindText(b, "toolTip", Text{caption.context, hint});
     b->setAutoDefault(false);
     b->setMinimumWidth(80);
     return b;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* l = new QLabel(text, parent);
+QLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, Text text) {
+    QLabel* l = makeLabel(parent, name);
+    bindText(l, "text", text);
     return l;
 }
 
@@ -53,7 +61,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QString& text, int 
 TDataList::TDataList(OpeningState& state, ui::Interaction& interaction, QWidget* parent)
     : QDialog(parent), m_state(state), m_interaction(&interaction) {
     setObjectName(QStringLiteral("TDataList"));
-    setWindowTitle(QStringLiteral("　計測データリスト"));
+    bindText(this, "windowTitle", tx("TDataList", "　計測データリスト"));
     setModal(false);
     buildControls();
     connectSignals();
@@ -66,9 +74,9 @@ void TDataList::buildControls() {
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label3 = makeLabel(this, "Label3");
     Label4 = makeLabel(this, "Label4");
-    Label1 = makeLabel(this, "Label1", QStringLiteral("ステップ"));
+    Label1 = makeLabel(this, "Label1", tx("TDataList", "ステップ"));
     Edit1 = makeEdit(this, "Edit1", QStringLiteral("1"), 80);
-    Edit1->setToolTip(QStringLiteral("表示ｽﾃｯﾌﾟ番号設定"));
+    bindText(Edit1, "toolTip", tx("TDataList", "表示ｽﾃｯﾌﾟ番号設定"));
     top->addWidget(Label2, 1);
     top->addSpacing(12);
     top->addWidget(Label4);
@@ -95,21 +103,25 @@ void TDataList::buildControls() {
     StringGrid1->setWordWrap(false);
 
     auto* bottom = new QHBoxLayout;
-    CBCorrect = new QCheckBox(QStringLiteral("データ修正"), this);
+    CBCorrect = new QCheckBox(this);
+    bindText(CBCorrect, "text", tx("TDataList", "データ修正"));
     CBCorrect->setObjectName(QStringLiteral("CBCorrect"));
-    Button2 = makeButton(this, "Button2", QStringLiteral("変　更"), QStringLiteral("データを変更する"));
-    Label5 = makeLabel(this, "Label5", QStringLiteral("削除範囲"));
+    Button2 = makeButton(this, "Button2", tx("TDataList", "変　更"), QT_TRANSLATE_NOOP("TDataList", "データを変更する"));
+    Label5 = makeLabel(this, "Label5", tx("TDataList", "削除範囲"));
     Edit2 = makeEdit(this, "Edit2", QStringLiteral("開始ｽﾃｯﾌﾟ"), 80);
-    Label6 = makeLabel(this, "Label6", QStringLiteral("から"));
+    followDefaults(Edit2, {tx("TDataList", "開始ｽﾃｯﾌﾟ")});
+    Label6 = makeLabel(this, "Label6", tx("TDataList", "から"));
     Edit3 = makeEdit(this, "Edit3", QStringLiteral("終了ｽﾃｯﾌﾟ"), 80);
-    Label7 = makeLabel(this, "Label7", QStringLiteral("まで"));
-    Button3 = makeButton(this, "Button3", QStringLiteral("行削除"));
-    CheckBox1 = new QCheckBox(QStringLiteral("確認"), this);
+    followDefaults(Edit3, {tx("TDataList", "終了ｽﾃｯﾌﾟ")});
+    Label7 = makeLabel(this, "Label7", tx("TDataList", "まで"));
+    Button3 = makeButton(this, "Button3", tx("TDataList", "行削除"));
+    CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setToolTip(QStringLiteral("行削除の前に確認する"));
+    bindText(CheckBox1, "text", tx("TDataList", "確認"));
+    bindText(CheckBox1, "toolTip", tx("TDataList", "行削除の前に確認する"));
     CheckBox1->setChecked(true);
-    Button4 = makeButton(this, "Button4", QStringLiteral("保存"), QStringLiteral("編集したデータを保存する"));
-    Button1 = makeButton(this, "Button1", QStringLiteral("閉じる"));
+    Button4 = makeButton(this, "Button4", tx("TDataList", "保存"), QT_TRANSLATE_NOOP("TDataList", "編集したデータを保存する"));
+    Button1 = makeButton(this, "Button1", tx("TDataList", "閉じる"));
     for (QWidget* w : std::initializer_list<QWidget*>{Button2, Button3, Button4, Edit2, Edit3}) w->setEnabled(false);
     bottom->addWidget(CBCorrect);
     bottom->addWidget(Button2);
@@ -153,7 +165,9 @@ void TDataList::rebuild() {
     const data::MeasurementData& d = m_state.data;
     Label2->setText(fromPath(m_state.DataFileName));
     Label3->setText(QStringLiteral("/ %1").arg(d.RowCount));
-    Label4->setText(QStringLiteral("読込チャンネル %1 / 全チャンネル　%2").arg(d.channelCount()).arg(m_state.FileChannelCount));
+    setLiveText(Label4, "text", [read = d.channelCount(), all = m_state.FileChannelCount] {
+        return trFormat(tx("TDataList", "読込チャンネル %d / 全チャンネル　%d"), read, all);
+    });
 
     // A rebuild after a correction keeps the place the user was looking at.
     const int scrolled = StringGrid1->verticalScrollBar()->value();
@@ -219,7 +233,8 @@ void TDataList::StringGrid1Click(const QModelIndex& index) {
 void TDataList::Button2Click() {
     const QModelIndex index = StringGrid1->currentIndex();
     if (!m_model->isValueCell(index) || index.row() >= m_state.data.RowCount) {
-        m_interaction->message("変更するデータのセルを選択してください", "データ修正", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TDataList", "変更するデータのセルを選択してください")),
+                               trText(tx("TDataList", "データ修正")), ui::Icon::Warning);
         return;
     }
     const int rowNumber = index.row() + 1;
@@ -228,11 +243,16 @@ void TDataList::Button2Click() {
     Edit3->setText(QString::number(rowNumber));
     const std::string cellText = toUtf8(m_model->cellText(index.row(), index.column()));
     const std::string question =
-        text::format("%d ステップ　%d CH のデータを %s に変更しますか？　　　", rowNumber, channel, cellText.c_str());
-    if (m_interaction->ask(question, "データ修正", ui::Buttons::OkCancel, ui::Icon::None) != ui::Answer::Ok) return;
+        trFormat(tx("TDataList", "%d ステップ　%d CH のデータを %s に変更しますか？　　　"), rowNumber, channel,
+                 cellText.c_str())
+            .toStdString();
+    if (m_interaction->ask(question, trText(tx("TDataList", "データ修正")), ui::Buttons::OkCancel,
+                           ui::Icon::None) != ui::Answer::Ok)
+        return;
     const std::optional<float> value = data::parseCellValue(cellText);
     if (!value) {
-        m_interaction->message(cellText + " は単精度の範囲を超えるため変更できません", "データ修正", ui::Icon::Warning);
+        m_interaction->message(cellText + trText(tx("TDataList", " は単精度の範囲を超えるため変更できません")),
+                               trText(tx("TDataList", "データ修正")), ui::Icon::Warning);
         return;
     }
     m_state.data.cell(index.row(), channel - 1) = *value;
@@ -243,12 +263,15 @@ void TDataList::Button3Click() {
     const auto first = data::parseWholeNumber(toUtf8(Edit2->text()));
     const auto last = data::parseWholeNumber(toUtf8(Edit3->text()));
     if (!first || !last || !data::isValidDeleteRange(*first, *last, m_state.data.RowCount)) {
-        m_interaction->ask("削除ステップ指定エラー　　　　　", "ステップ削除", ui::Buttons::OkCancel, ui::Icon::Warning);
+        m_interaction->ask(trText(tx("TDataList", "削除ステップ指定エラー　　　　　")),
+                           trText(tx("TDataList", "ステップ削除")), ui::Buttons::OkCancel, ui::Icon::Warning);
         return;
     }
     if (CheckBox1->isChecked()) {
-        const std::string question = text::format("ステップ %d ～ %d を削除しますか　　　　　　", *first, *last);
-        if (m_interaction->ask(question, "ステップ削除", ui::Buttons::OkCancel, ui::Icon::None) != ui::Answer::Ok)
+        const std::string question =
+            trFormat(tx("TDataList", "ステップ %d ～ %d を削除しますか　　　　　　"), *first, *last).toStdString();
+        if (m_interaction->ask(question, trText(tx("TDataList", "ステップ削除")), ui::Buttons::OkCancel,
+                               ui::Icon::None) != ui::Answer::Ok)
             return;
     }
     data::deleteRows(m_state.data, *first, *last);
@@ -264,15 +287,16 @@ void TDataList::afterCorrection() {
 
 void TDataList::Button4Click() {
     ui::FileDialogRequest request;
-    request.title = "修正データの保存";
-    request.filter = "修正ファイル(*.csv)|*.csv|すべて|*.*";
+    request.title = trText(tx("TDataList", "修正データの保存"));
+    request.filter = translated(tx("TDataList", "修正ファイル(*.csv)|*.csv|すべて|*.*")).toStdString();
     request.defaultExtension = "csv";
     request.initialPath = m_state.DataDirectory;
     const auto chosen = m_interaction->chooseSaveFile(request);
     if (!chosen) return;
     const std::string path = data::withCsvExtension(*chosen);
     if (!data::writeDataSet(path, m_state.data))
-        m_interaction->message("修正データを保存できませんでした\n" + path, "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TDataList", "修正データを保存できませんでした\n")) + path,
+                               trText(tx("TDataList", "ファイル出力エラー")), ui::Icon::Warning);
 }
 
 void TDataList::Button1Click() { close(); }

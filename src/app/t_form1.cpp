@@ -17,7 +17,13 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, const c
     return l;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, int x, int y, const char* name) {
+QLabel* label(QWidget* parent, Text text, int x, int y, int w) {
+    QLabel* l = label(parent, QString(), x, y, w);
+    bindText(l, "text", text);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, Text text, int x, int y, const char* name) {
     return makeButton(parent, QLatin1String(name), text, QRect(x, y, 72, 28));
 }
 
@@ -25,28 +31,30 @@ QPushButton* button(QWidget* parent, const QString& text, int x, int y, const ch
 
 TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("一時停止"));
+    bindText(this, "windowTitle", tx("TForm1", "一時停止"));
     setModal(true);
     setFixedSize(336, 190);
 
-    label(this, QStringLiteral("表示データ"), 16, 12, 90);
+    label(this, tx("TForm1", "表示データ"), 16, 12, 90);
     Label2 = label(this, QString(), 110, 12, 200, "Label2");
-    label(this, QStringLiteral("ループ面積"), 16, 36, 90);
+    label(this, tx("TForm1", "ループ面積"), 16, 36, 90);
     Label4 = label(this, QString(), 110, 36, 200, "Label4");
-    label(this, QStringLiteral("等価減衰比"), 16, 58, 90);
+    label(this, tx("TForm1", "等価減衰比"), 16, 58, 90);
     Label6 = label(this, QString(), 110, 58, 200, "Label6");
-    label(this, QStringLiteral("等価剛性"), 16, 80, 90);
+    label(this, tx("TForm1", "等価剛性"), 16, 80, 90);
     Label8 = label(this, QString(), 110, 80, 200, "Label8");
-    label(this, QStringLiteral("ループ判定"), 16, 102, 90);
-    Label9 = label(this, QStringLiteral("零レベル通過点"), 110, 102, 200, "Label9");
+    label(this, tx("TForm1", "ループ判定"), 16, 102, 90);
+    Label9 = label(this, QString(), 110, 102, 200, "Label9");
+    setLiveText(Label9, "text", tx("TForm1", "零レベル通過点"));
 
-    BitBtn2 = button(this, QStringLiteral("次へ"), 16, 140, "BitBtn2");
-    BitBtn3 = button(this, QStringLiteral("戻る"), 94, 140, "BitBtn3");
-    BitBtn1 = button(this, QStringLiteral("中止"), 172, 140, "BitBtn1");
-    Button1 = button(this, QStringLiteral("コピー"), 250, 140, "Button1");
-    CheckBox1 = new QCheckBox(QStringLiteral("コピー"), this);
+    BitBtn2 = button(this, tx("TForm1", "次へ"), 16, 140, "BitBtn2");
+    BitBtn3 = button(this, tx("TForm1", "戻る"), 94, 140, "BitBtn3");
+    BitBtn1 = button(this, tx("TForm1", "中止"), 172, 140, "BitBtn1");
+    Button1 = button(this, tx("TForm1", "コピー"), 250, 140, "Button1");
+    CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setToolTip(QStringLiteral("常にクリップボードへコピー"));
+    bindText(CheckBox1, "text", tx("TForm1", "コピー"));
+    bindText(CheckBox1, "toolTip", tx("TForm1", "常にクリップボードへコピー"));
     CheckBox1->setGeometry(250, 112, 80, 20);
 
     connect(BitBtn2, &QPushButton::clicked, this, [this] { answer(ui::PauseAnswer::Next); });

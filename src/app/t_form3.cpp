@@ -25,7 +25,7 @@ void RowSpinner::stepBy(int steps) {
 TForm3::TForm3(ui::Interaction& interaction, std::function<std::optional<int>()> loadedRows, QWidget* parent)
     : QDialog(parent), m_interaction(&interaction), m_loadedRows(std::move(loadedRows)) {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("データ範囲設定"));
+    bindText(this, "windowTitle", tx("TForm3", "データ範囲設定"));
     setModal(false);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFixedSize(330, 200);
@@ -36,6 +36,12 @@ TForm3::TForm3(ui::Interaction& interaction, std::function<std::optional<int>()>
         if (name) l->setObjectName(QString::fromLatin1(name));
         return l;
     };
+    const auto caption = [this](Text text, int x, int y, int w) {
+        auto* l = new QLabel(this);
+        l->setGeometry(x, y, w, 20);
+        bindText(l, "text", text);
+        return l;
+    };
     const auto spinner = [this](const char* name, const char* editName, int value, int y) {
         auto* s = new RowSpinner(this);
         s->setObjectName(QString::fromLatin1(name));
@@ -44,7 +50,7 @@ TForm3::TForm3(ui::Interaction& interaction, std::function<std::optional<int>()>
         s->setValue(value);
         return s;
     };
-    const auto button = [this](const char* name, const QString& text, int x, int y) {
+    const auto button = [this](const char* name, Text text, int x, int y) {
         return makeButton(this, QLatin1String(name), text, QRect(x, y, 76, 28));
     };
 
@@ -52,24 +58,25 @@ TForm3::TForm3(ui::Interaction& interaction, std::function<std::optional<int>()>
     Label4 = label(QString(), 16, 32, 300, "Label4");
     UpDown1 = spinner("UpDown1", "Edit1", 1, 60);
     Edit1 = UpDown1->edit();
-    label(QStringLiteral("から"), 126, 62, 40);
+    caption(tx("TForm3", "から"), 126, 62, 40);
     UpDown2 = spinner("UpDown2", "Edit2", 500, 92);
     Edit2 = UpDown2->edit();
-    label(QStringLiteral("まで"), 126, 94, 40);
-    label(QStringLiteral("増分"), 180, 62, 40);
+    caption(tx("TForm3", "まで"), 126, 94, 40);
+    caption(tx("TForm3", "増分"), 180, 62, 40);
     Edit3 = new QLineEdit(QStringLiteral("500"), this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setGeometry(222, 60, 90, 24);
     Edit3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    CheckBox1 = new QCheckBox(QStringLiteral("自動"), this);
+    CheckBox1 = new QCheckBox(this);
+    bindText(CheckBox1, "text", tx("TForm3", "自動"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(180, 94, 80, 22);
 
-    BitBtn1 = button("BitBtn1", QStringLiteral("次へ"), 16, 130);
-    Button2 = button("Button2", QStringLiteral("戻る"), 94, 130);
-    Button3 = button("Button3", QStringLiteral("リセット"), 172, 130);
-    Button3->setToolTip(QStringLiteral("データ先頭に戻る"));
-    Button1 = button("Button1", QStringLiteral("閉じる"), 236, 164);
+    BitBtn1 = button("BitBtn1", tx("TForm3", "次へ"), 16, 130);
+    Button2 = button("Button2", tx("TForm3", "戻る"), 94, 130);
+    Button3 = button("Button3", tx("TForm3", "リセット"), 172, 130);
+    bindText(Button3, "toolTip", tx("TForm3", "データ先頭に戻る"));
+    Button1 = button("Button1", tx("TForm3", "閉じる"), 236, 164);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
@@ -94,13 +101,13 @@ bool TForm3::FormShow() {
     activateWindow();
     const std::optional<int> increment = readIncrement();
     if (!increment) return false;
-    Label4->clear();
+    setLiveText(Label4, "text", [] { return QString(); });
     emit startReset();
     if (const std::optional<int> rows = m_loadedRows()) {
-        Label1->setText(QStringLiteral("表示するデータ範囲を指定してください"));
-        Label4->setText(QStringLiteral("1 ～ ") + QString::number(*rows));
+        setLiveText(Label1, "text", tx("TForm3", "表示するデータ範囲を指定してください"));
+        setLiveText(Label4, "text", [n = *rows] { return trFormat(tx("TForm3", "1 ～ %d"), n); });
     } else {
-        Label1->setText(QStringLiteral("ファイルが選択されていません"));
+        setLiveText(Label1, "text", tx("TForm3", "ファイルが選択されていません"));
     }
     UpDown1->setValue(1);
     UpDown2->setValue(plot::spinnerPosition(static_cast<long long>(UpDown1->value()) + *increment - 1));

@@ -22,11 +22,15 @@
 namespace kvx::app {
 namespace {
 
-const QStringList kSigns{QStringLiteral("＋"), QStringLiteral("－")};
-
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height = 22) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(x, y, width, height);
+    return l;
+}
+
+QLabel* makeLabel(QWidget* parent, Text text, int x, int y, int width) {
+    QLabel* l = makeLabel(parent, QString(), x, y, width);
+    bindText(l, "text", text);
     return l;
 }
 
@@ -47,16 +51,17 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QString& text, int 
 }
 
 RadioGroup* makeSign(QWidget* parent, const char* name, int item, int x, int y) {
-    auto* group = new RadioGroup(QString(), kSigns, 1, parent);
+    // Full-width signs in Japanese, as the original form showed them.
+    auto* group = new RadioGroup(Text{"THenkan", ""}, {tx("THenkan", "＋"), tx("THenkan", "－")}, 1, parent);
     group->setObjectName(QLatin1String(name));
     group->setItemIndex(item);
     group->setGeometry(x, y, 52, 52);
     return group;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint, int x, int y) {
+QPushButton* makeButton(QWidget* parent, const char* name, Text caption, const char* hint, int x, int y) {
     auto* b = app::makeButton(parent, QLatin1String(name), caption, QRect(x, y, 80, 30));
-    b->setToolTip(hint);
+    if (hint != nullptr) bindText(b, "toolTip", Text{caption.context, hint});
     return b;
 }
 
@@ -77,7 +82,7 @@ std::optional<double> wholeNumber(const QString& text) {
 THenkan::THenkan(OpeningState& state, ui::Interaction& interaction, QWidget* parent)
     : QDialog(parent), m_state(state), m_interaction(&interaction) {
     setObjectName(QStringLiteral("THenkan"));
-    setWindowTitle(QStringLiteral("変形角に変換"));
+    bindText(this, "windowTitle", tx("THenkan", "変形角に変換"));
     setModal(false);
     setFixedSize(520, 420);
     buildControls();
@@ -86,13 +91,15 @@ THenkan::THenkan(OpeningState& state, ui::Interaction& interaction, QWidget* par
 }
 
 void THenkan::buildControls() {
-    RadioGroup1 = new RadioGroup(QStringLiteral("変換式"), {QStringLiteral("A"), QStringLiteral("B")}, 2, this);
+    RadioGroup1 = new RadioGroup(QString(), {QStringLiteral("A"), QStringLiteral("B")}, 2, this);
+    bindText(RadioGroup1, "title", tx("THenkan", "変換式"));
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setToolTip(QStringLiteral("変換式を選択"));
+    bindText(RadioGroup1, "toolTip", tx("THenkan", "変換式を選択"));
     RadioGroup1->setGeometry(10, 8, 130, 50);
     RadioGroup1->setItemIndex(0);
 
-    auto* groupA = new QGroupBox(QStringLiteral("変換式 A　変形角 = ( ±CH a  ±CH b ) / L"), this);
+    auto* groupA = new QGroupBox(this);
+    bindText(groupA, "title", tx("THenkan", "変換式 A　変形角 = ( ±CH a  ±CH b ) / L"));
     groupA->setGeometry(10, 66, 500, 84);
     RadioGroup2 = makeSign(groupA, "RadioGroup2", 0, 10, 22);
     makeLabel(groupA, QStringLiteral("CH a"), 68, 36, 34);
@@ -103,7 +110,8 @@ void THenkan::buildControls() {
     makeLabel(groupA, QStringLiteral("L"), 360, 36, 14);
     Edit3 = makeEdit(groupA, "Edit3", QStringLiteral("2730"), 378, 35, 90);
 
-    auto* groupB = new QGroupBox(QStringLiteral("変換式 B　変形角 = ( ±CH c  + d ) / L"), this);
+    auto* groupB = new QGroupBox(this);
+    bindText(groupB, "title", tx("THenkan", "変換式 B　変形角 = ( ±CH c  + d ) / L"));
     groupB->setGeometry(10, 158, 500, 84);
     RadioGroup4 = makeSign(groupB, "RadioGroup4", 0, 10, 22);
     makeLabel(groupB, QStringLiteral("CH c"), 68, 36, 34);
@@ -113,27 +121,29 @@ void THenkan::buildControls() {
     makeLabel(groupB, QStringLiteral("L"), 360, 36, 14);
     Edit6 = makeEdit(groupB, "Edit6", QStringLiteral("2730"), 378, 35, 90);
 
-    makeLabel(this, QStringLiteral("変換CH"), 14, 254, 56);
+    makeLabel(this, tx("THenkan", "変換CH"), 14, 254, 56);
     Edit7 = makeChannelBox(this, "Edit7", 1, 72, 253);
-    Edit7->setToolTip(QStringLiteral("変換結果を入れるチャンネル"));
-    makeLabel(this, QStringLiteral("測点名"), 150, 254, 46);
+    bindText(Edit7, "toolTip", tx("THenkan", "変換結果を入れるチャンネル"));
+    makeLabel(this, tx("THenkan", "測点名"), 150, 254, 46);
     Edit9 = makeEdit(this, "Edit9", QStringLiteral("変形角"), 198, 253, 130);
-    makeLabel(this, QStringLiteral("単位"), 346, 254, 34);
+    makeLabel(this, tx("THenkan", "単位"), 346, 254, 34);
     Edit10 = makeEdit(this, "Edit10", QStringLiteral("rad"), 382, 253, 90);
 
-    makeLabel(this, QStringLiteral("変換状態"), 14, 296, 64);
+    makeLabel(this, tx("THenkan", "変換状態"), 14, 296, 64);
     Label17 = makeLabel(this, QString(), 80, 296, 200);
     Label17->setObjectName(QStringLiteral("Label17"));
     QFont statusFont(fontFamilyFor(plot::kGothic));  // fixed pitch: one column per slot
     statusFont.setPixelSize(14);
     Label17->setFont(statusFont);
 
-    Button1 = makeButton(this, "Button1", QStringLiteral("変換"), QString(), 10, 340);
-    Button2 = makeButton(this, "Button2", QStringLiteral("個別保存"), QStringLiteral("加力と変換データのみファイル保存"), 94, 340);
-    Button3 = makeButton(this, "Button3", QStringLiteral("追加保存"), QStringLiteral("現在のデータの後ろに追加保存"), 178, 340);
-    Button4 = makeButton(this, "Button4", QStringLiteral("グラフ"), QString(), 262, 340);
-    Button5 = makeButton(this, "Button5", QStringLiteral("リセット"), QStringLiteral("初期状態に戻す"), 346, 340);
-    Button6 = makeButton(this, "Button6", QStringLiteral("閉じる"), QString(), 430, 340);
+    Button1 = makeButton(this, "Button1", tx("THenkan", "変換"), nullptr, 10, 340);
+    Button2 = makeButton(this, "Button2", tx("THenkan", "個別保存"),
+                         QT_TRANSLATE_NOOP("THenkan", "加力と変換データのみファイル保存"), 94, 340);
+    Button3 = makeButton(this, "Button3", tx("THenkan", "追加保存"),
+                         QT_TRANSLATE_NOOP("THenkan", "現在のデータの後ろに追加保存"), 178, 340);
+    Button4 = makeButton(this, "Button4", tx("THenkan", "グラフ"), nullptr, 262, 340);
+    Button5 = makeButton(this, "Button5", tx("THenkan", "リセット"), QT_TRANSLATE_NOOP("THenkan", "初期状態に戻す"), 346, 340);
+    Button6 = makeButton(this, "Button6", tx("THenkan", "閉じる"), nullptr, 430, 340);
 }
 
 void THenkan::connectSignals() {
@@ -167,8 +177,9 @@ std::optional<data::AngleFormulaSettings> THenkan::readFormula() {
     const QString divisorText = (formulaA ? Edit3 : Edit6)->text();
     const auto divisor = data::parseWholeNumber(toUtf8(divisorText));
     if (!divisor) {
-        m_interaction->message("L には整数を入力してください（" + toUtf8(divisorText) + "）", "変換エラー",
-                               ui::Icon::Warning);
+        m_interaction->message(trFormat(tx("THenkan", "L には整数を入力してください（%s）"), toUtf8(divisorText).c_str())
+                                   .toStdString(),
+                               trText(tx("THenkan", "変換エラー")), ui::Icon::Warning);
         return std::nullopt;
     }
     s.channelA = Edit1->value();
@@ -182,8 +193,9 @@ std::optional<data::AngleFormulaSettings> THenkan::readFormula() {
     if (!formulaA) {
         const auto offset = wholeNumber(Edit5->text());
         if (!offset || std::fabs(*offset) > static_cast<double>(std::numeric_limits<float>::max())) {
-            m_interaction->message("d には数値を入力してください（" + toUtf8(Edit5->text()) + "）", "変換エラー",
-                                   ui::Icon::Warning);
+            m_interaction->message(
+                trFormat(tx("THenkan", "d には数値を入力してください（%s）"), toUtf8(Edit5->text()).c_str()).toStdString(),
+                trText(tx("THenkan", "変換エラー")), ui::Icon::Warning);
             return std::nullopt;
         }
         s.offsetD = static_cast<float>(*offset);
@@ -193,13 +205,14 @@ std::optional<data::AngleFormulaSettings> THenkan::readFormula() {
 
 void THenkan::Button1Click() {
     if (!m_state.DataLoaded) {
-        m_interaction->message("ファイルが選択されておりません", "ファイル未設定", ui::Icon::Warning);
+        m_interaction->message(trText(tx("THenkan", "ファイルが選択されておりません")),
+                               trText(tx("THenkan", "ファイル未設定")), ui::Icon::Warning);
         return;
     }
     const auto settings = readFormula();
     if (!settings) return;
     if (const auto refusal = data::conversionRefusal(m_state.data, *settings)) {
-        m_interaction->message(*refusal, "変換エラー", ui::Icon::Warning);
+        m_interaction->message(*refusal, trText(tx("THenkan", "変換エラー")), ui::Icon::Warning);
         return;
     }
     const int k = slot();
@@ -215,7 +228,8 @@ void THenkan::Button1Click() {
 void THenkan::Button4Click() {
     const int k = slot();
     if (!m_slots.converted(k)) {
-        m_interaction->message("この変換チャンネルの変換はされていません", "未変換エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("THenkan", "この変換チャンネルの変換はされていません")),
+                               trText(tx("THenkan", "未変換エラー")), ui::Icon::Warning);
         return;
     }
     emit drawRequested(k + 1);
@@ -223,8 +237,8 @@ void THenkan::Button4Click() {
 
 std::optional<std::string> THenkan::chooseSaveFile() {
     ui::FileDialogRequest request;
-    request.title = "変形角変換データの保存";
-    request.filter = "変形角変換ファイル(*.csv)|*.csv|すべて|*.*";
+    request.title = trText(tx("THenkan", "変形角変換データの保存"));
+    request.filter = trText(tx("THenkan", "変形角変換ファイル(*.csv)|*.csv|すべて|*.*"));
     request.defaultExtension = "csv";
     request.initialPath = m_state.DataDirectory;
     const auto chosen = m_interaction->chooseSaveFile(request);
@@ -237,7 +251,8 @@ void THenkan::Button2Click() {
     if (!path) return;
     const data::MeasurementData& converted = m_state.convertedData;
     if (!data::writeConvertedData(*path, data::individualSaveColumns(converted, m_slots), converted.RowCount))
-        m_interaction->message("変換データを保存できませんでした\n" + *path, "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("THenkan", "変換データを保存できませんでした\n")) + *path,
+                               trText(tx("THenkan", "ファイル出力エラー")), ui::Icon::Warning);
 }
 
 void THenkan::Button3Click() {
@@ -245,23 +260,24 @@ void THenkan::Button3Click() {
     // Rows deleted or a new file read since the conversion: the appended
     // columns would sit beside the wrong rows.
     if (m_state.data.RowCount != converted.RowCount) {
-        m_interaction->message("変換後にデータの行数が変わっています．変換し直してから保存してください", "追加保存",
-                               ui::Icon::Warning);
+        m_interaction->message(trText(tx("THenkan", "変換後にデータの行数が変わっています．変換し直してから保存してください")),
+                               trText(tx("THenkan", "追加保存")), ui::Icon::Warning);
         return;
     }
     // Another file of the same length, or corrected values: the angle
     // columns would be saved beside data they were not computed from.
     for (int k : m_slots.convertedSlots())
         if (m_slotSource[static_cast<std::size_t>(k)] != m_state.dataIdentity) {
-            m_interaction->message("変換後に別のデータが読み込まれたか、データが修正されています．"
-                                   "変換し直してから保存してください",
-                                   "追加保存", ui::Icon::Warning);
+            m_interaction->message(trText(tx("THenkan", "変換後に別のデータが読み込まれたか、データが修正されています．"
+                                                        "変換し直してから保存してください")),
+                                   trText(tx("THenkan", "追加保存")), ui::Icon::Warning);
             return;
         }
     const auto path = chooseSaveFile();
     if (!path) return;
     if (!data::writeConvertedData(*path, data::appendSaveColumns(m_state.data, converted, m_slots), converted.RowCount))
-        m_interaction->message("変換データを保存できませんでした\n" + *path, "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("THenkan", "変換データを保存できませんでした\n")) + *path,
+                               trText(tx("THenkan", "ファイル出力エラー")), ui::Icon::Warning);
 }
 
 void THenkan::Button5Click() {

@@ -2,6 +2,7 @@
 #include "app/t_opening.h"
 
 #include "app/channel_box.h"
+#include "app/controls.h"
 #include "app/graph_image.h"
 #include "app/help_windows.h"
 #include "app/qt_canvas.h"
@@ -95,16 +96,18 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
                               toUtf8(m_summary->EditL->text()), {m_summary->folder(), m_state.DataDirectory});
         QApplication::restoreOverrideCursor();
         if (!r.written) {
-            m_interaction->message("報告書を書き込めませんでした\n" + toPath(path), "ファイル出力エラー",
-                                   ui::Icon::Warning);
+            m_interaction->message(trText(tx("TOpening", "報告書を書き込めませんでした\n")) + toPath(path),
+                                   trText(tx("TOpening", "ファイル出力エラー")), ui::Icon::Warning);
             return;
         }
-        std::string note = text::format("報告書を書き出しました（試験体 %d ページと集計）\n", r.specimenPages) + toPath(path);
+        std::string note =
+            trFormat(tx("TOpening", "報告書を書き出しました（試験体 %d ページと集計）\n"), r.specimenPages).toStdString() +
+            toPath(path);
         if (!r.missing.empty()) {
-            note += "\n\nデータファイルが見つからないため、次の試験体のページはありません:";
+            note += trText(tx("TOpening", "\n\nデータファイルが見つからないため、次の試験体のページはありません:"));
             for (const auto& name : r.missing) note += "\n  " + name;
         }
-        m_interaction->message(note, "報告書", ui::Icon::Information);
+        m_interaction->message(note, trText(tx("TOpening", "報告書")), ui::Icon::Information);
     });
     // The editor's "閉じる" shows its result on the graph. The Graph command's
     // skeleton evaluation would rebuild the skeleton from the record and drop
@@ -125,6 +128,15 @@ TOpening::TOpening(ui::Interaction& interaction, QWidget* parent)
     m_usage = new TUsage(this);
     m_history = new THistory(this);
     m_about = new TAbout(this);
+
+    // Texts that follow the state: computed again in the new language.
+    setStatus(tx("TOpening", "ファイルボタンをクリックしてデータファイルを読み込んでください"));
+    onLanguageChange(this, [this] {
+        updateMainChannelCaptions();
+        if (m_state.DataLoaded) fillHeaderGrid();
+        // The prompt on the picture is the core's text; a graph stays as drawn.
+        if (m_promptShown) drawPrompt();
+    });
 }
 
 TOpening::~TOpening() = default;
@@ -146,7 +158,7 @@ void TOpening::setInteraction(ui::Interaction& interaction) {
 bool TOpening::FormCreate() {
     // 1-2: the data tables are allocated zero-filled with the state; defaults.
     m_state = OpeningState{};
-    m_saveFilter = "PNG ﾌｧｲﾙ (*.png)|*.png|BMP ﾌｧｲﾙ (*.bmp)|*.bmp|すべて (*.*)|*.*";
+    m_saveFilter = tx("TOpening", "PNG ﾌｧｲﾙ (*.png)|*.png|BMP ﾌｧｲﾙ (*.bmp)|*.bmp|すべて (*.*)|*.*");
 
     // 3: the picture's own font; no graph until the channel boxes are set.
     plot::Font canvasFont;
@@ -178,7 +190,8 @@ bool TOpening::FormCreate() {
 
     // 10: DataDirectory is still empty, so this is the current directory's file.
     if (!m_elasto.open(m_state.DataDirectory)) {
-        m_interaction->message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TOpening", "ELASTO.CSVが閉じられていません（使用中です）")),
+                               trText(tx("TOpening", "ファイル出力エラー")), ui::Icon::Warning);
         return false;
     }
 
@@ -211,6 +224,7 @@ void TOpening::colorChannelBoxes(int n) {
 }
 
 void TOpening::Button4Click() {
+    m_promptShown = false;
     plot::runGraphCommand(m_state.data, currentOptions(), m_state.graph, Image1->canvas(), *m_interaction, *this);
     // The characteristics window always shows what the last evaluation left.
     m_coeff->render(m_state.graph.skeleton.labels, m_state.graph.skeleton.coefficientRows);
@@ -222,16 +236,17 @@ void TOpening::Button4Click() {
 void TOpening::showNextStep() {
     // A note on how an imported file was read stays until the next file.
     if (m_keepStatusNote) return;
-    QString hint;
     const int mode = displayMode();
     if (mode == 1 || mode == 2)
-        hint = QStringLiteral("「次へ」「戻る」で進みます。「ファイル出力」にチェックすると結果を保存します");
+        setStatus(tx("TOpening", "「次へ」「戻る」で進みます。「ファイル出力」にチェックすると結果を保存します"));
     else if (!SkeltonCheck->isChecked())
-        hint = QStringLiteral("グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます");
+        setStatus(tx("TOpening", "グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます"));
     else
-        hint = QStringLiteral("「完全弾塑性」でモデル、「データ編集」で骨格曲線の編集と壁倍率評価ができます");
-    Label2->setText(hint);
+        setStatus(tx("TOpening", "「完全弾塑性」でモデル、「データ編集」で骨格曲線の編集と壁倍率評価ができます"));
 }
+
+void TOpening::setStatus(Text text) { setLiveText(Label2, "text", text); }
+void TOpening::setStatus(std::function<QString()> text) { setLiveText(Label2, "text", std::move(text)); }
 
 plot::GraphOptions TOpening::currentOptions() const {
     plot::GraphOptions o;
@@ -354,6 +369,7 @@ void TOpening::showCharacteristics() {
 void TOpening::GraphButton() { drawPrompt(); }
 
 void TOpening::drawPrompt() {
+    m_promptShown = true;
     plot::drawGraphPrompt(Image1->canvas(), m_state.DataLoaded);
     Image1->update();
 }
@@ -361,7 +377,8 @@ void TOpening::drawPrompt() {
 void TOpening::Button3Click() {
     if (wallResultFileOpen()) {
         const ui::Answer answer =
-            m_interaction->ask("出力ファイルが閉じられていません．ファイルを閉じてから終了しますか？　", "Kurvadex",
+            m_interaction->ask(trText(tx("TOpening", "出力ファイルが閉じられていません．ファイルを閉じてから終了しますか？　")),
+                               "Kurvadex",
                                ui::Buttons::OkCancel, ui::Icon::Warning);
         if (answer != ui::Answer::Ok) return;
         closeWallResultFile();
@@ -369,7 +386,7 @@ void TOpening::Button3Click() {
         endProgram();
         return;
     }
-    if (m_interaction->ask("終了してもよろしいですか", "Kurvadex", ui::Buttons::YesNo, ui::Icon::None) !=
+    if (m_interaction->ask(trText(tx("TOpening", "終了してもよろしいですか")), "Kurvadex", ui::Buttons::YesNo, ui::Icon::None) !=
         ui::Answer::Yes)
         return;
     // Before the first open there is no data folder and none of our temporary
@@ -397,8 +414,10 @@ void TOpening::closeEvent(QCloseEvent* event) {
 
 void TOpening::updateMainChannelCaptions() {
     const bool mainOnYAxis = RGmainaxis->itemIndex() == 1;
-    RGmainch->setTitle(mainOnYAxis ? QStringLiteral("主軸チャンネル") : QStringLiteral("表示チャンネル"));
-    GBselectch->setTitle(mainOnYAxis ? QStringLiteral("表示チャンネル") : QStringLiteral("主軸チャンネル"));
+    const QString mainTitle = translated(tx("TOpening", "主軸チャンネル"));
+    const QString shownTitle = translated(tx("TOpening", "表示チャンネル"));
+    RGmainch->setTitle(mainOnYAxis ? mainTitle : shownTitle);
+    GBselectch->setTitle(mainOnYAxis ? shownTitle : mainTitle);
 }
 
 bool TOpening::firstQuadrant() const { return CheckBox33->isChecked(); }

@@ -220,7 +220,7 @@ private:
     void chooseMarkInterval(QAction* item, int interval);
     void chooseApproximationDegree(QAction* item, int degree);
     void chooseDataFileFormat(QAction* item);
-    void chooseLoopJudgment(QAction* item, const QString& label);
+    void chooseLoopJudgment(QAction* item, Text label);
     void chooseForceUnit(data::ForceUnit unit);
     void chooseImageFormat(QAction* item);
 
@@ -307,7 +307,11 @@ private:
     bool m_keepStatusNote = false;  // Label2 holds a note on how the file was read
     /// Label2 after a graph: what the user can do next.
     void showNextStep();
-    std::string m_saveFilter;  // the image save dialog's filter, follows GIF1/BMP1
+    /// Label2, in the language in use now and after a switch.
+    void setStatus(Text text);
+    void setStatus(std::function<QString()> text);
+    bool m_promptShown = false;  // the picture shows the core's prompt, not a graph
+    Text m_saveFilter{};  // the image save dialog's filter, follows GIF1/BMP1
 
     TForm1* m_pauseWindow = nullptr;
     TCoeff* m_coeff = nullptr;

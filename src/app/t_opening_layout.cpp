@@ -38,6 +38,12 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
     return box;
 }
 
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, Text caption, QRect geometry, bool checked = false) {
+    QCheckBox* box = makeCheckBox(parent, name, QString(), geometry, checked);
+    bindText(box, "text", caption);
+    return box;
+}
+
 QAction* makeAction(QMenu* menu, const char* name, const QString& caption, bool checkable = false,
                     bool checked = false) {
     auto* action = menu->addAction(caption);
@@ -45,6 +51,21 @@ QAction* makeAction(QMenu* menu, const char* name, const QString& caption, bool 
     action->setCheckable(checkable);
     action->setChecked(checked);
     return action;
+}
+
+QAction* makeAction(QMenu* menu, const char* name, Text caption, bool checkable = false, bool checked = false) {
+    QAction* action = makeAction(menu, name, QString(), checkable, checked);
+    bindText(action, "text", caption);
+    return action;
+}
+
+// Menus carry names too, so that the tests can walk them.
+template <typename Parent>
+QMenu* makeMenu(Parent* parent, const char* name, Text title) {
+    QMenu* menu = parent->addMenu(QString());
+    menu->setObjectName(QLatin1String(name));
+    bindText(menu, "title", title);
+    return menu;
 }
 
 // Cell of channel 1..16 in a 4 x 4 grid of cells `width` pixels wide.
@@ -72,27 +93,27 @@ void TOpening::buildControls() {
 
 void TOpening::buildButtons(QWidget* area) {
     auto cell = [](int column, int row) { return QRect(kLeft + column * 86, 8 + row * 30, 82, 26); };
-    Button2 = makeButton(area, "Button2", QStringLiteral("ファイル (&F)"), cell(0, 0));
-    Button4 = makeButton(area, "Button4", QStringLiteral("グラフ "), cell(1, 0));
-    Button5 = makeButton(area, "Button5", QStringLiteral("コピー"), cell(2, 0));
-    GraphSave = makeButton(area, "GraphSave", QStringLiteral("保　存"), cell(3, 0));
-    GraphSave->setToolTip(QStringLiteral("グラフをPNGファイルとして保存します"));
-    Button3 = makeButton(area, "Button3", QStringLiteral("終了 (&X)"), cell(4, 0));
-    Button6 = makeButton(area, "Button6", QStringLiteral("データ範囲"), cell(0, 1));
-    Button8 = makeButton(area, "Button8", QStringLiteral("データリスト"), cell(1, 1));
-    Button9 = makeButton(area, "Button9", QStringLiteral("線種設定"), cell(2, 1));
-    BtnTaio = makeButton(area, "BtnTaio", QStringLiteral("対応表"), cell(3, 1));
-    Button11 = makeButton(area, "Button11", QStringLiteral("クリア"), cell(4, 1));
+    Button2 = makeButton(area, "Button2", tx("TOpening", "ファイル (&F)"), cell(0, 0));
+    Button4 = makeButton(area, "Button4", tx("TOpening", "グラフ "), cell(1, 0));
+    Button5 = makeButton(area, "Button5", tx("TOpening", "コピー"), cell(2, 0));
+    GraphSave = makeButton(area, "GraphSave", tx("TOpening", "保　存"), cell(3, 0));
+    setLiveText(GraphSave, "toolTip", tx("TOpening", "グラフをPNGファイルとして保存します"));
+    Button3 = makeButton(area, "Button3", tx("TOpening", "終了 (&X)"), cell(4, 0));
+    Button6 = makeButton(area, "Button6", tx("TOpening", "データ範囲"), cell(0, 1));
+    Button8 = makeButton(area, "Button8", tx("TOpening", "データリスト"), cell(1, 1));
+    Button9 = makeButton(area, "Button9", tx("TOpening", "線種設定"), cell(2, 1));
+    BtnTaio = makeButton(area, "BtnTaio", tx("TOpening", "対応表"), cell(3, 1));
+    Button11 = makeButton(area, "Button11", tx("TOpening", "クリア"), cell(4, 1));
 
     // Kept from the original form but not offered to the user.
-    Button1 = makeButton(area, "Button1", QStringLiteral("印刷 (&P)"), cell(0, 0));
-    Button7 = makeButton(area, "Button7", QStringLiteral("編集(&D)"), cell(0, 0));
-    Button10 = makeButton(area, "Button10", QStringLiteral("変形角変換"), cell(0, 0));
+    Button1 = makeButton(area, "Button1", tx("TOpening", "印刷 (&P)"), cell(0, 0));
+    Button7 = makeButton(area, "Button7", tx("TOpening", "編集(&D)"), cell(0, 0));
+    Button10 = makeButton(area, "Button10", tx("TOpening", "変形角変換"), cell(0, 0));
     for (QPushButton* hidden : {Button1, Button7, Button10}) hidden->hide();
 }
 
 void TOpening::buildChannelControls(QWidget* area) {
-    GBselectch = new QGroupBox(QStringLiteral("表示チャンネル"), area);
+    GBselectch = new QGroupBox(area);
     GBselectch->setObjectName(QStringLiteral("GBselectch"));
     GBselectch->setGeometry(kLeft, 68, kGridWidth, 102);
     ChannelBox** channelSlots[16] = {&CheckBox1,  &CheckBox2,  &CheckBox3,  &CheckBox4,  &CheckBox5,  &CheckBox6,
@@ -109,7 +130,8 @@ void TOpening::buildChannelControls(QWidget* area) {
         m_channelBoxes[static_cast<std::size_t>(k - 1)] = box;
     }
 
-    auto* signGroup = new QGroupBox(QStringLiteral("極性反転"), area);
+    auto* signGroup = new QGroupBox(area);
+    bindText(signGroup, "title", tx("TOpening", "極性反転"));
     signGroup->setObjectName(QStringLiteral("SignInversion"));
     signGroup->setGeometry(kSideLeft, 68, kSideWidth, 102);
     QCheckBox** signSlots[16] = {&CheckBox17, &CheckBox18, &CheckBox19, &CheckBox20, &CheckBox21, &CheckBox22,
@@ -131,19 +153,19 @@ void TOpening::buildChannelControls(QWidget* area) {
 
     QStringList channels;
     for (int k = 1; k <= 16; ++k) channels << QStringLiteral("%1 CH").arg(k, 2);
-    RGmainch = new RadioGroup(QStringLiteral("主軸チャンネル"), channels, 4, area);
+    RGmainch = new RadioGroup(QString(), channels, 4, area);
     RGmainch->setObjectName(QStringLiteral("RGmainch"));
     RGmainch->setGeometry(kLeft, 174, kGridWidth, 102);
     RGmainch->setItemIndex(0);
 
-    RGmainaxis = new RadioGroup(QStringLiteral("主軸"), {QStringLiteral("X 軸"), QStringLiteral("Y 軸")}, 2, area);
+    RGmainaxis = new RadioGroup(tx("TOpening", "主軸"), {tx("TOpening", "X 軸"), tx("TOpening", "Y 軸")}, 2, area);
     RGmainaxis->setObjectName(QStringLiteral("RGmainaxis"));
     RGmainaxis->setGeometry(kSideLeft, 174, kSideWidth, 40);
     RGmainaxis->setItemIndex(1);
 
-    RGStep = new RadioGroup(QStringLiteral("表示モード"),
-                            {QStringLiteral("全データ"), QStringLiteral("ステップ"), QStringLiteral("ループ"),
-                             QStringLiteral("指定範囲")},
+    RGStep = new RadioGroup(tx("TOpening", "表示モード"),
+                            {tx("TOpening", "全データ"), tx("TOpening", "ステップ"), tx("TOpening", "ループ"),
+                             tx("TOpening", "指定範囲")},
                             2, area);
     RGStep->setObjectName(QStringLiteral("RGStep"));
     RGStep->setGeometry(kSideLeft, 218, kSideWidth, 58);
@@ -152,52 +174,54 @@ void TOpening::buildChannelControls(QWidget* area) {
 
 void TOpening::buildOptionControls(QWidget* area) {
     auto cell = [](int column, int row) { return QRect(kLeft + 6 + column * 100, 282 + row * 20, 98, 20); };
-    CBSmooth = makeCheckBox(area, "CBSmooth", QStringLiteral("平滑化"), cell(0, 0).adjusted(0, 0, -30, 0));
-    CBEnvelope = makeCheckBox(area, "CBEnvelope", QStringLiteral("包絡線"), cell(1, 0));
-    CBCircle = makeCheckBox(area, "CBCircle", QStringLiteral("マーク"), cell(2, 0));
-    CBColor = makeCheckBox(area, "CBColor", QStringLiteral("カラー表示"), cell(0, 1), true);
-    CBTitle = makeCheckBox(area, "CBTitle", QStringLiteral("タイトル"), cell(1, 1), true);
-    CBExp = makeCheckBox(area, "CBExp", QStringLiteral("凡例"), cell(2, 1), true);
-    CheckBox33 = makeCheckBox(area, "CheckBox33", QStringLiteral("第一象限"), cell(0, 2));
-    CheckBox34 = makeCheckBox(area, "CheckBox34", QStringLiteral("自動目盛り"), cell(1, 2), true);
-    CheckBox35 = makeCheckBox(area, "CheckBox35", QStringLiteral("タイトル"), cell(2, 2), true);
-    CBFixed = makeCheckBox(area, "CBFixed", QStringLiteral("座標軸固定"), cell(0, 3));
-    CBScaled = makeCheckBox(area, "CBScaled", QStringLiteral("フルスケール"), cell(1, 3));
-    CBBold = makeCheckBox(area, "CBBold", QStringLiteral("太線(すべて）"), cell(2, 3));
-    SkeltonCheck = makeCheckBox(area, "SkeltonCheck", QStringLiteral("骨格曲線"), cell(0, 4));
-    SKEdit = makeCheckBox(area, "SKEdit", QStringLiteral("データ編集"), cell(1, 4));
-    CBFile = makeCheckBox(area, "CBFile", QStringLiteral("ファイル出力"), cell(2, 4));
-    CBRad = makeCheckBox(area, "CBRad", QStringLiteral("変形角1/ｎ"), cell(0, 5));
-    CheckBox36 = makeCheckBox(area, "CheckBox36", QStringLiteral("下に表示"), cell(1, 5), true);
-    CheckBox37 = makeCheckBox(area, "CheckBox37", QStringLiteral("上に表示"), cell(2, 5));
+    CBSmooth = makeCheckBox(area, "CBSmooth", tx("TOpening", "平滑化"), cell(0, 0).adjusted(0, 0, -30, 0));
+    CBEnvelope = makeCheckBox(area, "CBEnvelope", tx("TOpening", "包絡線"), cell(1, 0));
+    CBCircle = makeCheckBox(area, "CBCircle", tx("TOpening", "マーク"), cell(2, 0));
+    CBColor = makeCheckBox(area, "CBColor", tx("TOpening", "カラー表示"), cell(0, 1), true);
+    CBTitle = makeCheckBox(area, "CBTitle", tx("TOpening", "タイトル"), cell(1, 1), true);
+    CBExp = makeCheckBox(area, "CBExp", tx("TOpening", "凡例"), cell(2, 1), true);
+    CheckBox33 = makeCheckBox(area, "CheckBox33", tx("TOpening", "第一象限"), cell(0, 2));
+    CheckBox34 = makeCheckBox(area, "CheckBox34", tx("TOpening", "自動目盛り"), cell(1, 2), true);
+    CheckBox35 = makeCheckBox(area, "CheckBox35", tx("TOpening", "タイトル"), cell(2, 2), true);
+    CBFixed = makeCheckBox(area, "CBFixed", tx("TOpening", "座標軸固定"), cell(0, 3));
+    CBScaled = makeCheckBox(area, "CBScaled", tx("TOpening", "フルスケール"), cell(1, 3));
+    CBBold = makeCheckBox(area, "CBBold", tx("TOpening", "太線(すべて）"), cell(2, 3));
+    SkeltonCheck = makeCheckBox(area, "SkeltonCheck", tx("TOpening", "骨格曲線"), cell(0, 4));
+    SKEdit = makeCheckBox(area, "SKEdit", tx("TOpening", "データ編集"), cell(1, 4));
+    CBFile = makeCheckBox(area, "CBFile", tx("TOpening", "ファイル出力"), cell(2, 4));
+    CBRad = makeCheckBox(area, "CBRad", tx("TOpening", "変形角1/ｎ"), cell(0, 5));
+    CheckBox36 = makeCheckBox(area, "CheckBox36", tx("TOpening", "下に表示"), cell(1, 5), true);
+    CheckBox37 = makeCheckBox(area, "CheckBox37", tx("TOpening", "上に表示"), cell(2, 5));
 
-    auto* maxGroup = new QGroupBox(QStringLiteral("最大値/最小値"), area);
+    auto* maxGroup = new QGroupBox(area);
+    bindText(maxGroup, "title", tx("TOpening", "最大値/最小値"));
     maxGroup->setObjectName(QStringLiteral("MinMaxPosition"));
     maxGroup->setGeometry(kSideLeft + 40, 282, kSideWidth - 40, 62);
-    const QString hint = QStringLiteral("最大値/最小値");
-    CBMax1 = makeCheckBox(maxGroup, "CBMax1", QStringLiteral("左上"), QRect(6, 18, 56, 20));
-    CBMax2 = makeCheckBox(maxGroup, "CBMax2", QStringLiteral("右上"), QRect(64, 18, 56, 20));
-    CBMax3 = makeCheckBox(maxGroup, "CBMax3", QStringLiteral("左下"), QRect(6, 38, 56, 20));
-    CBMax4 = makeCheckBox(maxGroup, "CBMax4", QStringLiteral("右下"), QRect(64, 38, 56, 20), true);
-    for (QCheckBox* box : {CBMax1, CBMax2, CBMax3, CBMax4}) box->setToolTip(hint);
+    CBMax1 = makeCheckBox(maxGroup, "CBMax1", tx("TOpening", "左上"), QRect(6, 18, 56, 20));
+    CBMax2 = makeCheckBox(maxGroup, "CBMax2", tx("TOpening", "右上"), QRect(64, 18, 56, 20));
+    CBMax3 = makeCheckBox(maxGroup, "CBMax3", tx("TOpening", "左下"), QRect(6, 38, 56, 20));
+    CBMax4 = makeCheckBox(maxGroup, "CBMax4", tx("TOpening", "右下"), QRect(64, 38, 56, 20), true);
+    for (QCheckBox* box : {CBMax1, CBMax2, CBMax3, CBMax4}) bindText(box, "toolTip", tx("TOpening", "最大値/最小値"));
 
     // In the skeleton row: without it the bilinear model and the characteristics
     // window are out of reach, and ELASTO.CSV's model columns stay 0.
-    PFPCheck = makeCheckBox(area, "PFPCheck", QStringLiteral("完全弾塑性"), cell(3, 4));
+    PFPCheck = makeCheckBox(area, "PFPCheck", tx("TOpening", "完全弾塑性"), cell(3, 4));
     // Kept from the original form but not offered to the user.
-    CBKabe = makeCheckBox(area, "CBKabe", QStringLiteral("壁倍率"), cell(3, 5));
+    CBKabe = makeCheckBox(area, "CBKabe", tx("TOpening", "壁倍率"), cell(3, 5));
     CBModify = makeCheckBox(area, "CBModify", QString(), cell(3, 5));
     for (QCheckBox* hidden : {CBKabe, CBModify}) hidden->hide();
 }
 
 void TOpening::buildLabelsAndGrid(QWidget* area) {
     Label4 = makeLabel(area, "Label4", QString(), QRect(kLeft + 6 + 70, 282, 26, 20));
-    Label2 = makeLabel(area, "Label2", QStringLiteral("ファイルボタンをクリックしてデータファイルを読み込んでください"),
-                       QRect(16, 526, 544, 20));
+    // Label2, Label32 and Label36 follow the state: the window sets them.
+    Label2 = makeLabel(area, "Label2", QString(), QRect(16, 526, 544, 20));
     Label5 = makeLabel(area, "Label5", QStringLiteral("     0 data"), QRect(16, 550, 120, 20));
-    Label32 = makeLabel(area, "Label32", QStringLiteral("力の単位 kN"), QRect(150, 550, 120, 20));
-    Label36 = makeLabel(area, "Label36", QStringLiteral("標準CSV"), QRect(284, 550, 120, 20));
+    Label32 = makeLabel(area, "Label32", QString(), QRect(150, 550, 120, 20));
+    Label36 = makeLabel(area, "Label36", QString(), QRect(284, 550, 120, 20));
     Label34 = makeLabel(area, "Label34", QString(), QRect(418, 550, 80, 20));
+    setLiveText(Label32, "text", tx("TOpening", "力の単位 kN"));
+    setLiveText(Label36, "text", tx("TOpening", "標準CSV"));
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* framed : {Label5, Label32, Label36, Label34}) {
         framed->setFrameShape(QFrame::Panel);
@@ -221,76 +245,76 @@ void TOpening::buildLabelsAndGrid(QWidget* area) {
 void TOpening::buildMenu() {
     QMenuBar* bar = menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    Open1 = makeAction(file, "Open1", QStringLiteral("開く(&O)"));
-    TextImport1 = makeAction(file, "TextImport1", QStringLiteral("テキスト読込(&T)"));
-    Print1 = makeAction(file, "Print1", QStringLiteral("印刷(&P)"));
-    SeriesSummary1 = makeAction(file, "SeriesSummary1", QStringLiteral("試験体集計"));
-    QMenu* imageFormat = file->addMenu(QStringLiteral("ﾌｧｲﾙｾｰﾌﾞ"));
+    QMenu* file = makeMenu(bar, "FileMenu", tx("TOpening", "ファイル(&F)"));
+    Open1 = makeAction(file, "Open1", tx("TOpening", "開く(&O)"));
+    TextImport1 = makeAction(file, "TextImport1", tx("TOpening", "テキスト読込(&T)"));
+    Print1 = makeAction(file, "Print1", tx("TOpening", "印刷(&P)"));
+    SeriesSummary1 = makeAction(file, "SeriesSummary1", tx("TOpening", "試験体集計"));
+    QMenu* imageFormat = makeMenu(file, "ImageFormatMenu", tx("TOpening", "ﾌｧｲﾙｾｰﾌﾞ"));
     GIF1 = makeAction(imageFormat, "GIF1", QStringLiteral("PNG"), true, true);
     BMP1 = makeAction(imageFormat, "BMP1", QStringLiteral("BMP"), true);
-    QMenu* dataFormat = file->addMenu(QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ形式"));
-    csv1 = makeAction(dataFormat, "csv1", QStringLiteral("標準csv形式"), true, true);
-    txt1 = makeAction(dataFormat, "txt1", QStringLiteral("東京測器txt形式"), true);
-    csv2 = makeAction(dataFormat, "csv2", QStringLiteral("東京測器csv形式"), true);
-    generic1 = makeAction(dataFormat, "generic1", QStringLiteral("汎用テキスト形式"), true);
-    QMenu* dpi = file->addMenu(QStringLiteral("プリンタ DPI(&D)"));
+    QMenu* dataFormat = makeMenu(file, "DataFormatMenu", tx("TOpening", "ﾃﾞｰﾀﾌｧｲﾙ形式"));
+    csv1 = makeAction(dataFormat, "csv1", tx("TOpening", "標準csv形式"), true, true);
+    txt1 = makeAction(dataFormat, "txt1", tx("TOpening", "東京測器txt形式"), true);
+    csv2 = makeAction(dataFormat, "csv2", tx("TOpening", "東京測器csv形式"), true);
+    generic1 = makeAction(dataFormat, "generic1", tx("TOpening", "汎用テキスト形式"), true);
+    QMenu* dpi = makeMenu(file, "PrinterDpiMenu", tx("TOpening", "プリンタ DPI(&D)"));
     N3601 = makeAction(dpi, "N3601", QStringLiteral("360"));
     N4001 = makeAction(dpi, "N4001", QStringLiteral("400"));
     N6001 = makeAction(dpi, "N6001", QStringLiteral("600"));
     file->addSeparator();
-    Exit1 = makeAction(file, "Exit1", QStringLiteral("終了(&X)"));
+    Exit1 = makeAction(file, "Exit1", tx("TOpening", "終了(&X)"));
 
-    QMenu* edit = bar->addMenu(QStringLiteral("編集"));
-    K3 = makeAction(edit, "K3", QStringLiteral("コピー"));
-    N11 = makeAction(edit, "N11", QStringLiteral("グラフ線種設定"));
-    N5 = makeAction(edit, "N5", QStringLiteral("範囲設定"));
-    N14 = makeAction(edit, "N14", QStringLiteral("変形角変換"));
-    Cycles1 = makeAction(edit, "Cycles1", QStringLiteral("サイクル評価"));
+    QMenu* edit = makeMenu(bar, "EditMenu", tx("TOpening", "編集"));
+    K3 = makeAction(edit, "K3", tx("TOpening", "コピー"));
+    N11 = makeAction(edit, "N11", tx("TOpening", "グラフ線種設定"));
+    N5 = makeAction(edit, "N5", tx("TOpening", "範囲設定"));
+    N14 = makeAction(edit, "N14", tx("TOpening", "変形角変換"));
+    Cycles1 = makeAction(edit, "Cycles1", tx("TOpening", "サイクル評価"));
 
-    QMenu* settings = bar->addMenu(QStringLiteral("設定"));
-    QMenu* smoothing = settings->addMenu(QStringLiteral("平滑化サイズ"));
+    QMenu* settings = makeMenu(bar, "SettingsMenu", tx("TOpening", "設定"));
+    QMenu* smoothing = makeMenu(settings, "SmoothingSizeMenu", tx("TOpening", "平滑化サイズ"));
     N31 = makeAction(smoothing, "N31", QStringLiteral("3"), true, true);
     N51 = makeAction(smoothing, "N51", QStringLiteral("5"), true);
     N71 = makeAction(smoothing, "N71", QStringLiteral("7"), true);
     N91 = makeAction(smoothing, "N91", QStringLiteral("9"), true);
     N151 = makeAction(smoothing, "N151", QStringLiteral("15"), true);
     N311 = makeAction(smoothing, "N311", QStringLiteral("31"), true);
-    QMenu* step = settings->addMenu(QStringLiteral("ステップサイズ"));
+    QMenu* step = makeMenu(settings, "StepSizeMenu", tx("TOpening", "ステップサイズ"));
     N502 = makeAction(step, "N502", QStringLiteral("50"), true);
     N1002 = makeAction(step, "N1002", QStringLiteral("100"), true);
     N2002 = makeAction(step, "N2002", QStringLiteral("200"), true, true);
     N5002 = makeAction(step, "N5002", QStringLiteral("500"), true);
     N10002 = makeAction(step, "N10002", QStringLiteral("1000"), true);
-    QMenu* marks = settings->addMenu(QStringLiteral("マーク間隔"));
+    QMenu* marks = makeMenu(settings, "MarkIntervalMenu", tx("TOpening", "マーク間隔"));
     N52 = makeAction(marks, "N52", QStringLiteral("5"), true);
     N101 = makeAction(marks, "N101", QStringLiteral("10"), true);
     N201 = makeAction(marks, "N201", QStringLiteral("20"), true, true);
     N501 = makeAction(marks, "N501", QStringLiteral("50"), true);
-    QMenu* approximation = settings->addMenu(QStringLiteral("骨格曲線関数近似"));
+    QMenu* approximation = makeMenu(settings, "ApproximationMenu", tx("TOpening", "骨格曲線関数近似"));
     N01 = makeAction(approximation, "N01", QStringLiteral("0"), true, true);
     N72 = makeAction(approximation, "N72", QStringLiteral("7"), true);
     N92 = makeAction(approximation, "N92", QStringLiteral("9"), true);
     N111 = makeAction(approximation, "N111", QStringLiteral("11"), true);
     N131 = makeAction(approximation, "N131", QStringLiteral("13"), true);
     N991 = makeAction(approximation, "N991", QStringLiteral("99"), true);
-    QMenu* force = settings->addMenu(QStringLiteral("力の単位"));
+    QMenu* force = makeMenu(settings, "ForceUnitMenu", tx("TOpening", "力の単位"));
     kN1 = makeAction(force, "kN1", QStringLiteral("kN"), true, true);
     kg1 = makeAction(force, "kg1", QStringLiteral("kg"), true);
-    QMenu* loops = settings->addMenu(QStringLiteral("ループ判定"));
-    Extrema = makeAction(loops, "Extrema", QStringLiteral("極値(+)"), true);
-    ExtremaM = makeAction(loops, "ExtremaM", QStringLiteral("極値(-)"), true);
-    ZEROLevel = makeAction(loops, "ZEROLevel", QStringLiteral("ゼロレベル通過"), true, true);
+    QMenu* loops = makeMenu(settings, "LoopJudgmentMenu", tx("TOpening", "ループ判定"));
+    Extrema = makeAction(loops, "Extrema", tx("TOpening", "極値(+)"), true);
+    ExtremaM = makeAction(loops, "ExtremaM", tx("TOpening", "極値(-)"), true);
+    ZEROLevel = makeAction(loops, "ZEROLevel", tx("TOpening", "ゼロレベル通過"), true, true);
     settings->addSeparator();
-    N1 = makeAction(settings, "N1", QStringLiteral("原点中央"), true, true);
-    N4 = makeAction(settings, "N4", QStringLiteral("目盛り自動設定"), true, true);
-    N6 = makeAction(settings, "N6", QStringLiteral("タイトル自動設定"), true, true);
-    N10 = makeAction(settings, "N10", QStringLiteral("凡例"), true, true);
+    N1 = makeAction(settings, "N1", tx("TOpening", "原点中央"), true, true);
+    N4 = makeAction(settings, "N4", tx("TOpening", "目盛り自動設定"), true, true);
+    N6 = makeAction(settings, "N6", tx("TOpening", "タイトル自動設定"), true, true);
+    N10 = makeAction(settings, "N10", tx("TOpening", "凡例"), true, true);
 
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    Tutorial1 = makeAction(help, "Tutorial1", QStringLiteral("使い方"));
-    N13 = makeAction(help, "N13", QStringLiteral("変更履歴"));
-    K1 = makeAction(help, "K1", QStringLiteral("バージョン情報"));
+    QMenu* help = makeMenu(bar, "HelpMenu", tx("TOpening", "ヘルプ(&H)"));
+    Tutorial1 = makeAction(help, "Tutorial1", tx("TOpening", "使い方"));
+    N13 = makeAction(help, "N13", tx("TOpening", "変更履歴"));
+    K1 = makeAction(help, "K1", tx("TOpening", "バージョン情報"));
 
     QMenu* language = bar->addMenu(QString());
     language->setObjectName(QStringLiteral("Language1"));

@@ -1,4 +1,5 @@
 // The open command: choose a file, read it through the core, and show it.
+#include "app/controls.h"
 #include "app/graph_image.h"
 #include "app/qt_text.h"
 #include "app/t_data_list.h"
@@ -15,8 +16,9 @@
 namespace kvx::app {
 namespace {
 
-// Two ideographic spaces indent every header cell, as the grid always showed them.
-const QString kIndent = QStringLiteral("　　");
+// Two ideographic spaces indent every header cell, as the grid always showed
+// them; two ordinary ones for the same width in English.
+QString indent() { return currentLanguage() == Language::Japanese ? QStringLiteral("　　") : QStringLiteral("    "); }
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -41,7 +43,7 @@ void TOpening::TextImport1Click() {
 void TOpening::generic1Click() {
     for (QAction* other : {csv1, txt1, csv2}) other->setChecked(false);
     generic1->setChecked(true);
-    Label36->setText(QStringLiteral("汎用テキスト"));
+    setLiveText(Label36, "text", tx("TOpening", "汎用テキスト"));
 }
 
 void TOpening::Button2Click() {
@@ -106,14 +108,14 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     setWindowTitle(QStringLiteral("KVX Graph Plot  ") + fromPath(opened.chosenPath));
     m_state.DataDirectory = opened.dataDirectory;
     m_state.baseName = opened.baseName;
-    Label2->setText(QStringLiteral("チャンネルを設定して、グラフボタンをクリックして下さい"));
+    setStatus(tx("TOpening", "チャンネルを設定して、グラフボタンをクリックして下さい"));
     m_keepStatusNote = false;
     // The format label says how the data on screen were read; a standard
     // file after a delimited one goes back to the menu's format.
     if (opened.import) {
-        Label36->setText(QStringLiteral("汎用テキスト"));
+        setLiveText(Label36, "text", tx("TOpening", "汎用テキスト"));
         const QString note = TTextImport::readNote(*opened.import);
-        if (!note.isEmpty()) Label2->setText(note);
+        if (!note.isEmpty()) setStatus([report = *opened.import] { return TTextImport::readNote(report); });
         m_keepStatusNote = !note.isEmpty();
     } else {
         chooseDataFileFormat(txt1->isChecked() ? txt1 : csv2->isChecked() ? csv2 : csv1);
@@ -140,7 +142,7 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     Label5->setText(QString::number(m_state.data.RowCount) + QStringLiteral(" data"));
     // "対応" in green when the graph shows the file's channels one to one.
     const bool oneToOne = m_taio->statusAfterRead(m_state.data.channelCount());
-    Label34->setText(oneToOne ? QStringLiteral("対応") : QStringLiteral("非対応"));
+    setLiveText(Label34, "text", oneToOne ? tx("TOpening", "対応") : tx("TOpening", "非対応"));
     QPalette palette = Label34->palette();
     palette.setColor(QPalette::WindowText, oneToOne ? QColor(0x00, 0x80, 0x00) : QColor(Qt::red));
     Label34->setPalette(palette);
@@ -171,14 +173,14 @@ void TOpening::fillHeaderGrid() {
     const int n = header.ChannelCount;
     StringGrid1->clearContents();
     StringGrid1->setColumnCount(n + 1);
-    setCell(StringGrid1, 0, 0, kIndent + QString::number(n) + QStringLiteral(" 測点"));
-    setCell(StringGrid1, 1, 0, QStringLiteral("　　計測CH"));
-    setCell(StringGrid1, 2, 0, QStringLiteral("　　計測点"));
-    setCell(StringGrid1, 3, 0, QStringLiteral("　　測定器"));
-    setCell(StringGrid1, 4, 0, QStringLiteral("　　単　位"));
+    setCell(StringGrid1, 0, 0, indent() + trFormat(tx("TOpening", "%d 測点"), n));
+    setCell(StringGrid1, 1, 0, indent() + translated(tx("TOpening", "計測CH")));
+    setCell(StringGrid1, 2, 0, indent() + translated(tx("TOpening", "計測点")));
+    setCell(StringGrid1, 3, 0, indent() + translated(tx("TOpening", "測定器")));
+    setCell(StringGrid1, 4, 0, indent() + translated(tx("TOpening", "単　位")));
     for (int k = 1; k <= n; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        setCell(StringGrid1, 0, k, kIndent + QString::number(k) + QStringLiteral(" CH"));
+        setCell(StringGrid1, 0, k, indent() + QString::number(k) + QStringLiteral(" CH"));
         setCell(StringGrid1, 1, k, QStringLiteral("    ") + QString::number(header.channelNumbers[i]) + QStringLiteral(" CH"));
         setCell(StringGrid1, 2, k, fromCp932(header.pointNames[i]));
         setCell(StringGrid1, 3, k, fromCp932(header.instrumentNames[i]));

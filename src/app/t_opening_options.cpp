@@ -1,5 +1,6 @@
 // Option controls and menu radio groups of the main window: what each click
 // changes in the option state, the check marks, and whether it redraws.
+#include "app/controls.h"
 #include "app/radio_group.h"
 #include "app/t_form1.h"
 #include "app/t_opening.h"
@@ -43,8 +44,8 @@ void TOpening::CBEnvelopeClick() {
     const int mode = displayMode();
     if (CBEnvelope->isChecked() && (mode == 1 || mode == 2)) {
         // The box stays checked; the graph command clears it in these modes.
-        m_interaction->message("包絡線を描くには、AllかRegionを選んでください", "包絡線選択エラー",
-                               ui::Icon::Warning);
+        m_interaction->message(trText(tx("TOpening", "包絡線を描くには、AllかRegionを選んでください")),
+                               trText(tx("TOpening", "包絡線選択エラー")), ui::Icon::Warning);
         return;
     }
     Button4Click();
@@ -71,7 +72,8 @@ void TOpening::RGmainchClick() {
         Button4Click();
         return;
     }
-    m_interaction->message("このチャンネルは選択できません", "チャンネル選択エラー", ui::Icon::Warning);
+    m_interaction->message(trText(tx("TOpening", "このチャンネルは選択できません")),
+                           trText(tx("TOpening", "チャンネル選択エラー")), ui::Icon::Warning);
     RGmainch->setItemIndex(0);
 }
 
@@ -199,7 +201,7 @@ void TOpening::chooseForceUnit(data::ForceUnit unit) {
     kg1->setChecked(!kN);
     m_state.forceUnit = unit;
     m_state.ForceFactor = kN ? data::kKgfToKn : 1.0f;
-    Label32->setText(kN ? QStringLiteral("力の単位 kN") : QStringLiteral("力の単位 kg"));
+    setLiveText(Label32, "text", kN ? tx("TOpening", "力の単位 kN") : tx("TOpening", "力の単位 kg"));
 }
 
 void TOpening::kN1Click() { chooseForceUnit(data::ForceUnit::kN); }
@@ -207,31 +209,32 @@ void TOpening::kg1Click() { chooseForceUnit(data::ForceUnit::kg); }
 
 void TOpening::chooseDataFileFormat(QAction* item) {
     checkOnly(item, {csv1, txt1, csv2});
-    if (item == csv1) Label36->setText(QStringLiteral("標準CSV"));
-    if (item == txt1) Label36->setText(QStringLiteral("東京測器TXT"));
-    if (item == csv2) Label36->setText(QStringLiteral("東京測器CSV"));
+    if (item == csv1) setLiveText(Label36, "text", tx("TOpening", "標準CSV"));
+    if (item == txt1) setLiveText(Label36, "text", tx("TOpening", "東京測器TXT"));
+    if (item == csv2) setLiveText(Label36, "text", tx("TOpening", "東京測器CSV"));
 }
 
 void TOpening::csv1Click() { chooseDataFileFormat(csv1); }
 void TOpening::txt1Click() { chooseDataFileFormat(txt1); }
 void TOpening::csv2Click() { chooseDataFileFormat(csv2); }
 
-void TOpening::chooseLoopJudgment(QAction* item, const QString& label) {
+void TOpening::chooseLoopJudgment(QAction* item, Text label) {
     if (item->isChecked()) return;
     checkOnly(item, {Extrema, ExtremaM, ZEROLevel});
-    m_pauseWindow->Label9->setText(label);
+    setLiveText(m_pauseWindow->Label9, "text", label);
 }
 
-void TOpening::ExtremaClick() { chooseLoopJudgment(Extrema, QStringLiteral("極値（＋）")); }
-void TOpening::ExtremaMClick() { chooseLoopJudgment(ExtremaM, QStringLiteral("極値（－）")); }
-void TOpening::ZEROLevelClick() { chooseLoopJudgment(ZEROLevel, QStringLiteral("零レベル通過点")); }
+void TOpening::ExtremaClick() { chooseLoopJudgment(Extrema, tx("TForm1", "極値（＋）")); }
+void TOpening::ExtremaMClick() { chooseLoopJudgment(ExtremaM, tx("TForm1", "極値（－）")); }
+void TOpening::ZEROLevelClick() { chooseLoopJudgment(ZEROLevel, tx("TForm1", "零レベル通過点")); }
 
 void TOpening::chooseImageFormat(QAction* item) {
     checkOnly(item, {GIF1, BMP1});
     const bool png = item == GIF1;
-    m_saveFilter = png ? "PNG ﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*" : "BMP ﾌｧｲﾙ (*.bmp)|*.bmp|すべて (*.*)|*.*";
-    GraphSave->setToolTip(png ? QStringLiteral("グラフをPNGファイルとして保存します")
-                              : QStringLiteral("グラフをBMPファイルとして保存します"));
+    m_saveFilter = png ? tx("TOpening", "PNG ﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*")
+                       : tx("TOpening", "BMP ﾌｧｲﾙ (*.bmp)|*.bmp|すべて (*.*)|*.*");
+    setLiveText(GraphSave, "toolTip", png ? tx("TOpening", "グラフをPNGファイルとして保存します")
+                                          : tx("TOpening", "グラフをBMPファイルとして保存します"));
 }
 
 void TOpening::GIF1Click() { chooseImageFormat(GIF1); }

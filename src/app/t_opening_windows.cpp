@@ -6,6 +6,7 @@
 // half of this file. Each hook is where that window is shown; until it exists
 // the command leaves the program's state as it is. Replace a hook's body when
 // its window arrives; its callers already follow the window's protocol.
+#include "app/controls.h"
 #include "app/graph_image.h"
 #include "app/help_windows.h"
 #include "app/language.h"
@@ -101,13 +102,14 @@ void TOpening::printGraph() {
     }
     if (!printPage(printer, m_state.PrinterDpi, m_state.data, options, m_state.graph.lastFirst, m_state.graph.lastLast,
                    *m_interaction))
-        m_interaction->message("印刷を開始できませんでした", "印刷エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TOpening", "印刷を開始できませんでした")),
+                               trText(tx("TOpening", "印刷エラー")), ui::Icon::Warning);
 }
 /// Image save with m_saveFilter and the chosen PNG/BMP format.
 void TOpening::saveGraph() {
     ui::FileDialogRequest request;
-    request.title = "グラフの保存";
-    request.filter = m_saveFilter;
+    request.title = trText(tx("TOpening", "グラフの保存"));
+    request.filter = translated(m_saveFilter).toStdString();
     request.initialPath = m_state.DataDirectory;
     const auto chosen = m_interaction->chooseSaveFile(request);
     if (!chosen) return;
@@ -117,7 +119,8 @@ void TOpening::saveGraph() {
     if (!std::filesystem::path(path).has_extension()) path += png ? ".png" : ".bmp";
     const output::RgbImage picture = toRgbImage(Image1->image());
     if (!(png ? output::writePng(path, picture) : output::writeBmp(path, picture)))
-        m_interaction->message("画像ファイルを書き込めませんでした\n" + path, "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TOpening", "画像ファイルを書き込めませんでした\n")) + path,
+                               trText(tx("TOpening", "ファイル出力エラー")), ui::Icon::Warning);
 }
 /// Line style window (modeless).
 void TOpening::showLineStyles() { m_settei->showFor(m_state.data.channelCount()); }

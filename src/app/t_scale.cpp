@@ -1,6 +1,7 @@
 // Scale dialog layout and its OK.
 #include "app/t_scale.h"
 
+#include "app/language.h"
 #include "app/qt_text.h"
 #include "plot/setting_dialog_rules.h"
 
@@ -16,10 +17,12 @@ TScale::TScale(ui::Interaction& interaction, QWidget* parent) : QDialog(parent),
     setModal(true);
     setFixedSize(260, 150);
 
-    auto* prompt = new QLabel(QStringLiteral("目盛り単位を設定してください"), this);
+    auto* prompt = new QLabel(this);
+    bindText(prompt, "text", tx("TScale", "目盛り単位を設定してください"));
     prompt->setGeometry(20, 12, 220, 20);
-    const auto edit = [this](const char* name, const QString& axis, int y) {
-        auto* label = new QLabel(axis, this);
+    const auto edit = [this](const char* name, Text axis, int y) {
+        auto* label = new QLabel(this);
+        bindText(label, "text", axis);
         label->setGeometry(30, y, 50, 22);
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
@@ -27,8 +30,8 @@ TScale::TScale(ui::Interaction& interaction, QWidget* parent) : QDialog(parent),
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return e;
     };
-    Edit1 = edit("Edit1", QStringLiteral("X　軸"), 42);
-    Edit2 = edit("Edit2", QStringLiteral("Y　軸"), 72);
+    Edit1 = edit("Edit1", tx("TScale", "X　軸"), 42);
+    Edit2 = edit("Edit2", tx("TScale", "Y　軸"), 72);
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(90, 110, 80, 28);

@@ -25,21 +25,22 @@ constexpr int kSampleHeight = 17;
 TSettei::TSettei(plot::LineStyles& styles, ui::Interaction& interaction, QWidget* parent)
     : QDialog(parent), m_styles(styles), m_interaction(&interaction) {
     setObjectName(QStringLiteral("TSettei"));
-    setWindowTitle(QStringLiteral("　グラフ線設定"));
+    bindText(this, "windowTitle", tx("TSettei", "　グラフ線設定"));
     setModal(false);
     setFixedSize(352, 536);
     buildControls();
 }
 
 void TSettei::buildControls() {
-    const auto caption = [this](const QString& text, int x, int y, int width) {
-        auto* l = new QLabel(text, this);
+    const auto caption = [this](Text text, int x, int y, int width) {
+        auto* l = new QLabel(this);
         l->setGeometry(x, y, width, 20);
+        bindText(l, "text", text);
         return l;
     };
-    caption(QStringLiteral("線色"), 72, 8, 60);
-    caption(QStringLiteral("太線"), 186, 8, 40);
-    caption(QStringLiteral("記号"), 236, 8, 40);
+    caption(tx("TSettei", "線色"), 72, 8, 60);
+    caption(tx("TSettei", "太線"), 186, 8, 40);
+    caption(tx("TSettei", "記号"), 236, 8, 40);
     for (int k = 1; k <= 16; ++k) {
         const int y = kFirstRowY + (k - 1) * kRowPitch;
         const auto i = index(k);
@@ -50,7 +51,7 @@ void TSettei::buildControls() {
         sample->setObjectName(QStringLiteral("Sample%1").arg(k));
         sample->setGeometry(72, y + 2, kSampleWidth, kSampleHeight);
         auto* button = makeButton(this, QStringLiteral("Button%1").arg(k), QStringLiteral("..."), {150, y - 1, 28, 22});
-        button->setToolTip(QStringLiteral("線の色を選ぶ"));
+        bindText(button, "toolTip", tx("TSettei", "線の色を選ぶ"));
         auto* bold = new QCheckBox(this);
         bold->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         bold->setGeometry(192, y, 22, 20);
@@ -67,16 +68,16 @@ void TSettei::buildControls() {
         connect(bold, &QCheckBox::clicked, this, &TSettei::BoldBoxClick);
     }
     const int noteY = kFirstRowY + 16 * kRowPitch + 6;
-    caption(QStringLiteral("現在記号は機能しません"), 16, noteY, 300);
+    caption(tx("TSettei", "現在記号は機能しません"), 16, noteY, 300);
 
-    const auto button = [this](const char* name, const QString& text, int x, int y) {
+    const auto button = [this](const char* name, Text text, int x, int y) {
         return makeButton(this, QLatin1String(name), text, QRect(x, y, 76, 28));
     };
     const int buttonY = noteY + 30;
-    Button17 = button("Button17", QStringLiteral("閉じる(&C)"), 12, buttonY);
-    Button18 = button("Button18", QStringLiteral("保存(&S)"), 94, buttonY);
-    Button19 = button("Button19", QStringLiteral("規定色(&D)"), 176, buttonY);
-    Button20 = button("Button20", QStringLiteral("読込(&R)"), 258, buttonY);
+    Button17 = button("Button17", tx("TSettei", "閉じる(&C)"), 12, buttonY);
+    Button18 = button("Button18", tx("TSettei", "保存(&S)"), 94, buttonY);
+    Button19 = button("Button19", tx("TSettei", "規定色(&D)"), 176, buttonY);
+    Button20 = button("Button20", tx("TSettei", "読込(&R)"), 258, buttonY);
     connect(Button17, &QPushButton::clicked, this, &TSettei::Button17Click);
     connect(Button18, &QPushButton::clicked, this, &TSettei::Button18Click);
     connect(Button19, &QPushButton::clicked, this, &TSettei::Button19Click);
@@ -146,14 +147,15 @@ void TSettei::Button17Click() { close(); }
 
 void TSettei::Button18Click() {
     ui::FileDialogRequest request;
-    request.title = "色設定の保存";
-    request.filter = "色設定ﾌｧｲﾙ(*.clr)|*.clr|すべて|*.*";
+    request.title = trText(tx("TSettei", "色設定の保存"));
+    request.filter = trText(tx("TSettei", "色設定ﾌｧｲﾙ(*.clr)|*.clr|すべて|*.*"));
     request.defaultExtension = "clr";
     const auto chosen = m_interaction->chooseSaveFile(request);
     if (!chosen) return;
     const std::string path = plot::withClrExtension(*chosen);
     if (!plot::writeClrFile(path, m_styles))
-        m_interaction->message("色設定ファイルを保存できませんでした\n" + path, "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(trText(tx("TSettei", "色設定ファイルを保存できませんでした\n")) + path,
+                               trText(tx("TSettei", "ファイル出力エラー")), ui::Icon::Warning);
 }
 
 void TSettei::Button19Click() {
@@ -164,8 +166,8 @@ void TSettei::Button19Click() {
 
 void TSettei::Button20Click() {
     ui::FileDialogRequest request;
-    request.title = "色設定の読込";
-    request.filter = "線色設定ﾌｧｲﾙ(*.clr)|*.clr|すべて(*.*)|*.*";
+    request.title = trText(tx("TSettei", "色設定の読込"));
+    request.filter = trText(tx("TSettei", "線色設定ﾌｧｲﾙ(*.clr)|*.clr|すべて(*.*)|*.*"));
     const auto chosen = m_interaction->chooseOpenFile(request);
     if (!chosen) return;
     const plot::ClrReadResult read = plot::readClrFile(*chosen);
@@ -178,7 +180,8 @@ void TSettei::Button20Click() {
     // when the file stops early.
     if (loaded > 0) emit colorsChanged();
     if (read.status != plot::ClrStatus::Ok)
-        m_interaction->message(plot::clrReadMessage(read, *chosen), "色設定ファイル読込エラー", ui::Icon::Warning);
+        m_interaction->message(plot::clrReadMessage(read, *chosen), trText(tx("TSettei", "色設定ファイル読込エラー")),
+                               ui::Icon::Warning);
 }
 
 }  // namespace kvx::app

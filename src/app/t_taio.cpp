@@ -1,6 +1,7 @@
 // Channel correspondence window.
 #include "app/t_taio.h"
 
+#include "app/controls.h"
 #include "app/qt_text.h"
 
 #include <QLabel>
@@ -12,11 +13,12 @@ namespace kvx::app {
 
 TTaio::TTaio(ui::Interaction& interaction, QWidget* parent) : QDialog(parent), m_interaction(&interaction) {
     setObjectName(QStringLiteral("TTaio"));
-    setWindowTitle(QStringLiteral("　チャンネル対応"));
+    bindText(this, "windowTitle", tx("TTaio", "　チャンネル対応"));
     setFixedSize(420, 330);
 
     for (int column = 0; column < 2; ++column) {
-        auto* heading = new QLabel(QStringLiteral("グラフ---計測"), this);
+        auto* heading = new QLabel(this);
+        bindText(heading, "text", tx("TTaio", "グラフ---計測"));
         heading->setObjectName(column == 0 ? QStringLiteral("Label17") : QStringLiteral("Label20"));
         heading->setGeometry(20 + 200 * column, 10, 120, 20);
     }
@@ -41,17 +43,18 @@ TTaio::TTaio(ui::Interaction& interaction, QWidget* parent) : QDialog(parent), m
     Label19->setObjectName(QStringLiteral("Label19"));
     Label19->setGeometry(20, 272, 380, 20);
 
-    const auto button = [this](const char* name, const QString& text, const QString& hint, int x) {
-        auto* b = new QPushButton(text, this);
+    const auto button = [this](const char* name, Text text, Text hint, int x) {
+        auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(hint);
+        bindText(b, "text", text);
+        if (hint.source[0] != '\0') bindText(b, "toolTip", hint);
         b->setGeometry(x, 296, 92, 28);
         return b;
     };
-    Button1 = button("Button1", QStringLiteral("決定"), QStringLiteral("設定した対応ﾁｬﾝﾈﾙﾃﾞｰﾀを読み込む"), 12);
-    Button2 = button("Button2", QStringLiteral("閉じる"), QString(), 112);
-    Button3 = button("Button3", QStringLiteral("リセット"), QStringLiteral("初期対応に戻す"), 212);
-    Button4 = button("Button4", QStringLiteral("ファイル保存"), QStringLiteral("対応ﾃﾞｰﾀを標準ﾌｧｲﾙ形式で保存"), 312);
+    Button1 = button("Button1", tx("TTaio", "決定"), tx("TTaio", "設定した対応ﾁｬﾝﾈﾙﾃﾞｰﾀを読み込む"), 12);
+    Button2 = button("Button2", tx("TTaio", "閉じる"), Text{"TTaio", ""}, 112);
+    Button3 = button("Button3", tx("TTaio", "リセット"), tx("TTaio", "初期対応に戻す"), 212);
+    Button4 = button("Button4", tx("TTaio", "ファイル保存"), tx("TTaio", "対応ﾃﾞｰﾀを標準ﾌｧｲﾙ形式で保存"), 312);
     Button2->setEnabled(false);
     connect(Button1, &QPushButton::clicked, this, &TTaio::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
@@ -84,8 +87,8 @@ TTaio::Memento TTaio::memento() const {
     m.visible = isVisible();
     m.reducedFile = m_reducedFile;
     m.dataFileName = m_dataFileName;
-    m.fileChannels = Label18->text();
-    m.status = Label19->text();
+    m.fileChannels = m_fileChannelsText;
+    m.status = m_statusText;
     m.statusColor = Label19->palette().color(QPalette::WindowText);
     m.maximum = m_upDowns[0]->maximum();
     for (std::size_t i = 0; i < 16; ++i) m.rowsEnabled[i] = m_upDowns[i]->isEnabled();
@@ -106,7 +109,7 @@ void TTaio::restore(const Memento& m) {
         m_labels[i]->setEnabled(m.rowsEnabled[i]);
     }
     showCorrespondence();
-    Label18->setText(m.fileChannels);
+    setFileChannels(m.fileChannels);
     setStatus(m.status, m.statusColor);
     QPushButton* const buttons[] = {Button1, Button2, Button3, Button4};
     for (std::size_t i = 0; i < 4; ++i) buttons[i]->setEnabled(m.buttonsEnabled[i]);
@@ -114,8 +117,14 @@ void TTaio::restore(const Memento& m) {
     if (!m.visible && isVisible()) hide();
 }
 
-void TTaio::setStatus(const QString& text, const QColor& color) {
-    Label19->setText(text);
+void TTaio::setFileChannels(std::function<QString()> text) {
+    m_fileChannelsText = text;
+    setLiveText(Label18, "text", text ? std::move(text) : [] { return QString(); });
+}
+
+void TTaio::setStatus(std::function<QString()> text, const QColor& color) {
+    m_statusText = text;
+    setLiveText(Label19, "text", text ? std::move(text) : [] { return QString(); });
     QPalette p = Label19->palette();
     p.setColor(QPalette::WindowText, color);
     Label19->setPalette(p);
@@ -130,8 +139,8 @@ std::optional<data::Correspondence> TTaio::chooseFor(int fileChannels) {
     }
     reset();
     Button4->setEnabled(false);
-    Label18->setText(QStringLiteral("計測データチャンネル総数 %1").arg(fileChannels));
-    setStatus(QStringLiteral("チャンネルの対応を指定してください"), Qt::red);
+    setFileChannels([fileChannels] { return trFormat(tx("TTaio", "計測データチャンネル総数 %d"), fileChannels); });
+    setStatus([] { return translated(tx("TTaio", "チャンネルの対応を指定してください")); }, Qt::red);
     Button1->setEnabled(true);
     Button3->setEnabled(true);
     m_confirmed = false;
@@ -156,15 +165,16 @@ void TTaio::Button1Click() {
     Button4->setEnabled(true);
     Button1->setEnabled(false);
     Button3->setEnabled(false);
-    setStatus(QStringLiteral("設定されているチャンネル対応  %1").arg(m_correspondence.channelsInUse()), Qt::blue);
+    setStatus([n = m_correspondence.channelsInUse()] { return trFormat(tx("TTaio", "設定されているチャンネル対応  %d"), n); },
+              Qt::blue);
     m_confirmed = true;
     accept();
 }
 
 void TTaio::Button4Click() {
     ui::FileDialogRequest request;
-    request.title = "対応データの保存";
-    request.filter = "CSV形式ﾌｧｲﾙ(*.csv)|*.csv|すべて(*.*)|*.*";
+    request.title = trText(tx("TTaio", "対応データの保存"));
+    request.filter = translated(tx("TTaio", "CSV形式ﾌｧｲﾙ(*.csv)|*.csv|すべて(*.*)|*.*")).toStdString();
     request.defaultExtension = "csv";
     request.initialPath = m_dataFileName;
     const auto target = m_interaction->chooseSaveFile(request);
@@ -186,7 +196,7 @@ bool TTaio::statusAfterRead(int channels) {
         m_labels[static_cast<std::size_t>(k - 1)]->setEnabled(k <= channels);
     }
     showCorrespondence();
-    setStatus(QStringLiteral("設定されているチャンネル対応 %1").arg(channels), Qt::blue);
+    setStatus([channels] { return trFormat(tx("TTaio", "設定されているチャンネル対応 %d"), channels); }, Qt::blue);
     Button1->setEnabled(false);
     Button3->setEnabled(false);
     Button2->setEnabled(true);

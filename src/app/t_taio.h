@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 #include <array>
 #include <optional>
 #include <string>
@@ -45,7 +47,8 @@ public:
         data::Correspondence correspondence;
         bool confirmed = false, visible = false;
         std::string reducedFile, dataFileName;
-        QString fileChannels, status;
+        // The two labels' texts, made again in the language in use.
+        std::function<QString()> fileChannels, status;
         QColor statusColor;
         int maximum = 16;
         std::array<bool, 16> rowsEnabled{};
@@ -69,7 +72,9 @@ private:
     void Button1Click();
     void Button4Click();
     void showCorrespondence();
-    void setStatus(const QString& text, const QColor& color);
+    void setStatus(std::function<QString()> text, const QColor& color);
+    void setFileChannels(std::function<QString()> text);
+    std::function<QString()> m_fileChannelsText, m_statusText;
 
     ui::Interaction* m_interaction;
     data::Correspondence m_correspondence = data::Correspondence::identity();

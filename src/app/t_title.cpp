@@ -1,6 +1,8 @@
 // Title dialog layout and its OK.
 #include "app/t_title.h"
 
+#include "app/controls.h"
+
 #include "app/qt_text.h"
 #include "app/radio_group.h"
 #include "text/cp932.h"
@@ -20,26 +22,33 @@ std::string storedTitle(const QLineEdit* edit) {
 
 TTitle::TTitle(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TTitle"));
-    setWindowTitle(QStringLiteral("タイトル設定"));
+    bindText(this, "windowTitle", tx("TTitle", "タイトル設定"));
     setModal(false);
     setFixedSize(380, 250);
 
-    auto* prompt = new QLabel(QStringLiteral("タイトルを設定してください"), this);
+    auto* prompt = new QLabel(this);
+    bindText(prompt, "text", tx("TTitle", "タイトルを設定してください"));
     prompt->setGeometry(20, 12, 300, 20);
-    const auto edit = [this](const char* name, const QString& caption, const QString& initial, int y) {
-        auto* label = new QLabel(caption, this);
+    const auto edit = [this](const char* name, Text caption, const QString& initial, int y) {
+        auto* label = new QLabel(this);
+        bindText(label, "text", caption);
         label->setGeometry(20, y, 60, 22);
         auto* e = new QLineEdit(initial, this);
         e->setObjectName(QString::fromLatin1(name));
         e->setGeometry(86, y, 270, 22);
         return e;
     };
-    Edit1 = edit("Edit1", QStringLiteral("グラフ"), QStringLiteral("グラフのタイトル"), 42);
-    Edit2 = edit("Edit2", QStringLiteral("X 軸"), QStringLiteral("横軸のタイトル"), 72);
-    Edit3 = edit("Edit3", QStringLiteral("Y 軸"), QStringLiteral("縦軸のタイトル"), 102);
+    Edit1 = edit("Edit1", tx("TTitle", "グラフ"), QStringLiteral("グラフのタイトル"), 42);
+    Edit2 = edit("Edit2", tx("TTitle", "X 軸"), QStringLiteral("横軸のタイトル"), 72);
+    Edit3 = edit("Edit3", tx("TTitle", "Y 軸"), QStringLiteral("縦軸のタイトル"), 102);
+    // The default titles follow the language until the user types a title
+    // (the axis titles trade places when the main axis changes).
+    const std::vector<Text> defaults{tx("TTitle", "グラフのタイトル"), tx("TTitle", "横軸のタイトル"),
+                                     tx("TTitle", "縦軸のタイトル")};
+    for (QLineEdit* e : {Edit1, Edit2, Edit3}) followDefaults(e, defaults);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral("タイトル指定"),
-                                 {QStringLiteral("上の値を使用する"), QStringLiteral("規定値を使用する")}, 1, this);
+    RadioGroup1 = new RadioGroup(tx("TTitle", "タイトル指定"),
+                                 {tx("TTitle", "上の値を使用する"), tx("TTitle", "規定値を使用する")}, 1, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(20, 136, 220, 80);
     RadioGroup1->setItemIndex(0);

@@ -1,6 +1,7 @@
 // Point value window layout.
 #include "app/t_value.h"
 
+#include "app/language.h"
 #include "app/qt_text.h"
 
 #include <QLabel>
@@ -21,7 +22,7 @@ TValue::TValue(QWidget* parent) : QDialog(parent) {
         if (name) l->setObjectName(QString::fromLatin1(name));
         return l;
     };
-    label(QStringLiteral("データ"), 16, 10, 60);
+    bindText(label(QString(), 16, 10, 60), "text", tx("TValue", "データ"));
     label(QStringLiteral("X ="), 30, 38, 30);
     label(QStringLiteral("Y ="), 30, 66, 30);
     valuex = label(QString(), 66, 38, 130, "valuex");
@@ -30,7 +31,8 @@ TValue::TValue(QWidget* parent) : QDialog(parent) {
     rady = label(QString(), 200, 66, 186, "rady");
     Label4 = label(QString(), 16, 96, 370, "Label4");
 
-    Button1 = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    Button1 = new QPushButton(this);
+    bindText(Button1, "text", tx("TValue", "閉じる(&C)"));
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(290, 130, 96, 28);
     connect(Button1, &QPushButton::clicked, this, &TValue::Button1Click);
