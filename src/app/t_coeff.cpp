@@ -1,6 +1,7 @@
 // Characteristics window layout.
 #include "app/t_coeff.h"
 
+#include "app/language.h"
 #include "app/qt_text.h"
 
 #include <QCheckBox>
@@ -13,8 +14,15 @@
 namespace kvx::app {
 namespace {
 
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, int w = 110) {
-    auto* l = new QLabel(text, parent);
+QLabel* caption(QWidget* parent, Text text, int x, int y, int w = 110) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(x, y, w, 20);
+    bindText(l, "text", text);
+    return l;
+}
+
+QLabel* caption(QWidget* parent, const char* text, int x, int y, int w = 110) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setGeometry(x, y, w, 20);
     return l;
 }
@@ -23,7 +31,7 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int w = 110)
 
 TCoeff::TCoeff(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TCoeff"));
-    setWindowTitle(QStringLiteral("復元力特性"));
+    bindText(this, "windowTitle", tx("TCoeff", "復元力特性"));
     setModal(false);
     setFixedSize(720, 470);
 
@@ -40,21 +48,24 @@ TCoeff::TCoeff(QWidget* parent) : QDialog(parent) {
     auto* record = new QGroupBox(this);
     record->setGeometry(8, 8, 420, 136);
     const char* recordNames[] = {"Pmax", "Pmin", "MaxD", "MinD", "Pave"};
-    const char* recordCaptions[] = {"＋最大耐力", "－最大耐力", "＋最大変位（角）", "－最大変位（角）", "平均耐力"};
+    const Text recordCaptions[] = {tx("TCoeff", "＋最大耐力"), tx("TCoeff", "－最大耐力"), tx("TCoeff", "＋最大変位（角）"),
+                                   tx("TCoeff", "－最大変位（角）"), tx("TCoeff", "平均耐力")};
     for (int i = 0; i < 5; ++i) {
-        caption(record, QString::fromUtf8(recordCaptions[i]), 10, 8 + 24 * i, 130);
+        caption(record, recordCaptions[i], 10, 8 + 24 * i, 130);
         value(record, recordNames[i], 150, 8 + 24 * i, 250);
     }
 
     // Measured and approximated characteristic loads: rows x (+, -, ave).
     const char* rows[] = {"P(1/120)", "2/3Pmax", "P(1/2γ)", "min"};
-    const auto table = [&](const QString& title, int y, const char* const names[4][3]) {
-        auto* group = new QGroupBox(title, this);
+    const auto table = [&](Text title, int y, const char* const names[4][3]) {
+        auto* group = new QGroupBox(this);
+        bindText(group, "title", title);
         group->setGeometry(8, y, 420, 138);
-        const char* sides[] = {"＋", "－", "ave"};
-        for (int c = 0; c < 3; ++c) caption(group, QString::fromUtf8(sides[c]), 130 + 96 * c + 40, 18, 40);
+        caption(group, tx("TCoeff", "＋"), 130 + 40, 18, 40);
+        caption(group, tx("TCoeff", "－"), 130 + 96 + 40, 18, 40);
+        caption(group, "ave", 130 + 96 * 2 + 40, 18, 40);
         for (int r = 0; r < 4; ++r) {
-            caption(group, QString::fromUtf8(rows[r]), 10, 40 + 23 * r, 100);
+            caption(group, rows[r], 10, 40 + 23 * r, 100);
             for (int c = 0; c < 3; ++c) value(group, names[r][c], 110 + 98 * c, 40 + 23 * r);
         }
     };
@@ -64,23 +75,24 @@ TCoeff::TCoeff(QWidget* parent) : QDialog(parent) {
                                                    {"APP23", "AMP23", "AAVP23"},
                                                    {"APP2G", "AMP2G", "AAVP2G"},
                                                    {"minAPP", "minAMP", "minAAVP"}};
-    table(QStringLiteral("実験値"), 150, measured);
-    table(QStringLiteral("近似式"), 294, approximated);
+    table(tx("TCoeff", "実験値"), 150, measured);
+    table(tx("TCoeff", "近似式"), 294, approximated);
 
     // The bilinear model.
     auto* model = new QGroupBox(this);
     model->setGeometry(436, 8, 276, 136);
-    caption(model, QStringLiteral("＋"), 150, 4, 30);
-    caption(model, QStringLiteral("－"), 230, 4, 30);
-    const char* modelCaptions[] = {"初期剛性", "降伏耐力", "降伏点変位（角）", "終局変位"};
+    caption(model, tx("TCoeff", "＋"), 150, 4, 30);
+    caption(model, tx("TCoeff", "－"), 230, 4, 30);
+    const Text modelCaptions[] = {tx("TCoeff", "初期剛性"), tx("TCoeff", "降伏耐力"), tx("TCoeff", "降伏点変位（角）"),
+                                  tx("TCoeff", "終局変位")};
     const char* modelNames[][2] = {{"PK", "MPK"}, {"YP", "MYP"}, {"Dv", "MDv"}, {"Du", "MDu"}};
     for (int i = 0; i < 4; ++i) {
-        caption(model, QString::fromUtf8(modelCaptions[i]), 6, 26 + 26 * i, 100);
+        caption(model, modelCaptions[i], 6, 26 + 26 * i, 100);
         value(model, modelNames[i][0], 104, 26 + 26 * i, 82);
         value(model, modelNames[i][1], 190, 26 + 26 * i, 82);
     }
 
-    caption(this, QStringLiteral("近似式の係数"), 436, 150, 120);
+    caption(this, tx("TCoeff", "近似式の係数"), 436, 150, 120);
     StringGrid1 = new QTableWidget(15, 2, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(436, 172, 166, 282);
@@ -97,7 +109,8 @@ TCoeff::TCoeff(QWidget* parent) : QDialog(parent) {
     LineCheck = new QCheckBox(QStringLiteral("Line Mark"), this);
     LineCheck->setObjectName(QStringLiteral("LineCheck"));
     LineCheck->setGeometry(610, 390, 100, 22);
-    Button1 = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    Button1 = new QPushButton(this);
+    bindText(Button1, "text", tx("TCoeff", "閉じる(&C)"));
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(610, 424, 100, 30);
 

@@ -3,9 +3,12 @@
 #include "app/t_cycles.h"
 
 #include "app/controls.h"
+#include "app/language.h"
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "data/open_data_file.h"
+#include "text/printf.h"
+#include "text/translate.h"
 #include "text/replacing_file.h"
 
 #include <QCheckBox>
@@ -23,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace kvx::app {
 namespace {
@@ -31,6 +35,56 @@ constexpr int kPlotWidth = 340;
 constexpr int kPlotHeight = 220;
 constexpr int kSideColumns = plot::kComparisonColumns;
 const QColor kMessageColour(0xA0, 0x00, 0x00);
+
+// The comparison's headings, method names, refusals and notes go onto the
+// report's pages too, which keep them in Japanese: the window translates them
+// where it shows them.
+const Text kComparisonTexts[] = {
+    tx("TCycles", "降伏耐力"),
+    tx("TCycles", "降伏変形"),
+    tx("TCycles", "終局変形"),
+    tx("TCycles", "塑性率"),
+    tx("TCycles", "終局耐力 Pu"),
+    tx("TCycles", "日本 (完全弾塑性)"),
+    tx("TCycles", "日本 (骨格編集)"),
+    tx("TCycles", "このグラフでは評価していません（「骨格曲線」と「完全弾塑性」を選んでグラフを描くと求めます）"),
+    tx("TCycles", "骨格曲線の編集では正側だけを評価します"),
+    tx("TCycles", "* 荷重が最大の 8 割まで下がらないため、包絡線の最後の点を終局変形としています"),
+    tx("TCycles", "† 等しいエネルギーの解がないため、Pyield = 0.85 Ppeak としています"),
+    tx("TCycles", "最大荷重が正になりません"),
+    tx("TCycles", "0.4 Ppeak の変形が正にならず、弾性剛性 ke が求まりません"),
+    tx("TCycles", "降伏変形が正にならず、塑性率が求まりません"),
+    tx("TCycles", "0.4 Fmax に達する点がありません"),
+    tx("TCycles", "0.1 Fmax と 0.4 Fmax の点を結ぶ直線の勾配が正になりません"),
+    tx("TCycles", "対応する点が見つかりません"),
+    tx("TCycles", "平行する接線が見つかりません"),
+    tx("TCycles", "降伏耐力は求まりません"),
+    tx("TCycles", "最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.\n該当する点を追加してください．"),
+};
+// Those with a count in them.
+const Text kComparisonFormats[] = {
+    tx("TCycles", "振幅レベルの点が %d 点しかありません（2 点以上が必要です）"),
+};
+
+QString shownText(const std::string& source) {
+    for (const Text& t : kComparisonTexts)
+        if (source == t.source) return app::tr(t);
+    // A heading with its unit, "降伏耐力 [kN]": the unit is the data file's.
+    if (const auto at = source.find(" ["); at != std::string::npos)
+        for (const Text& t : kComparisonTexts)
+            if (source.compare(0, at, t.source) == 0)
+                return app::tr(t) + fromUtf8(std::string_view(source).substr(at));
+    for (const Text& t : kComparisonFormats) {
+        int n = 0;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+        if (std::sscanf(source.c_str(), t.source, &n) == 1 && text::format(t.source, n) == source)
+            return trFormat(t, n);
+#pragma GCC diagnostic pop
+    }
+    // Any other reason of the evaluation's own, from the core's catalogue.
+    return fromUtf8(text::translate("kvx::analysis", source.c_str()));
+}
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter) {
     auto* item = new QTableWidgetItem(text);
@@ -103,27 +157,31 @@ private:
 TCycles::TCycles(std::function<CycleRecord()> record, ui::Interaction& interaction, QWidget* parent)
     : QDialog(parent), m_record(std::move(record)), m_interaction(&interaction) {
     setObjectName(QStringLiteral("TCycles"));
-    setWindowTitle(QStringLiteral("サイクル評価"));
+    bindText(this, "windowTitle", tx("TCycles", "サイクル評価"));
     setModal(false);
     buildControls();
     resize(1080, 940);
-    render();
+    // The tables, the status and the comparison are texts made from the evaluation: made again in the new language.
+    onLanguageChange(this, [this] { render(); });
 }
 
 void TCycles::buildControls() {
     auto* page = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("振幅の許容差"), this));
+    auto* toleranceCaption = new QLabel(this);
+    bindText(toleranceCaption, "text", tx("TCycles", "振幅の許容差"));
+    top->addWidget(toleranceCaption);
     EditTolerance = new QDoubleSpinBox(this);
     EditTolerance->setObjectName(QStringLiteral("EditTolerance"));
     EditTolerance->setRange(0.01, 0.5);
     EditTolerance->setSingleStep(0.01);
     EditTolerance->setDecimals(2);
     EditTolerance->setValue(0.10);
-    EditTolerance->setToolTip(QStringLiteral("最初の振幅との差がこの割合以内のサイクルを同じ振幅レベルにします"));
+    bindText(EditTolerance, "toolTip", tx("TCycles", "最初の振幅との差がこの割合以内のサイクルを同じ振幅レベルにします"));
     top->addWidget(EditTolerance);
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("再計算"), {});
+    Button1 = makeButton(this, QStringLiteral("Button1"), QString(), {});
+    bindText(Button1, "text", tx("TCycles", "再計算"));
     Button1->setMinimumWidth(100);
     top->addWidget(Button1);
     top->addSpacing(12);
@@ -132,11 +190,15 @@ void TCycles::buildControls() {
     top->addWidget(StatusLabel, 1);
     page->addLayout(top);
 
-    page->addWidget(makeLabel(this, QStringLiteral("CycleCaption"), QStringLiteral("サイクル"), {}));
+    const auto caption = [this](const char* name, Text text) {
+        QLabel* label = makeLabel(this, QLatin1String(name), QString(), {});
+        bindText(label, "text", text);
+        return label;
+    };
+    page->addWidget(caption("CycleCaption", tx("TCycles", "サイクル")));
     CycleTable = makeTable(this, "CycleTable");
     page->addWidget(CycleTable, 3);
-    page->addWidget(makeLabel(this, QStringLiteral("LevelCaption"),
-                              QStringLiteral("振幅レベル（ΔF: 1 回目から 3 回目への耐力低下）"), {}));
+    page->addWidget(caption("LevelCaption", tx("TCycles", "振幅レベル（ΔF: 1 回目から 3 回目への耐力低下）")));
     LevelTable = makeTable(this, "LevelTable");
     page->addWidget(LevelTable, 2);
 
@@ -149,8 +211,7 @@ void TCycles::buildControls() {
     plots->addStretch(1);
     page->addLayout(plots);
 
-    page->addWidget(makeLabel(this, QStringLiteral("ComparisonCaption"),
-                              QStringLiteral("日本の評価と他の規準（各側の絶対値）"), {}));
+    page->addWidget(caption("ComparisonCaption", tx("TCycles", "日本の評価と他の規準（各側の絶対値）")));
     ComparisonTable = makeTable(this, "ComparisonTable");
     ComparisonTable->setWordWrap(true);
     ComparisonTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -160,25 +221,33 @@ void TCycles::buildControls() {
     page->addWidget(Notes);
 
     auto* bottom = new QHBoxLayout;
-    CheckEnvelope = new QCheckBox(QStringLiteral("包絡線"), this);
+    CheckEnvelope = new QCheckBox(this);
     CheckEnvelope->setObjectName(QStringLiteral("CheckEnvelope"));
-    CheckBilinear = new QCheckBox(QStringLiteral("等価バイリニア"), this);
+    bindText(CheckEnvelope, "text", tx("TCycles", "包絡線"));
+    CheckBilinear = new QCheckBox(this);
     CheckBilinear->setObjectName(QStringLiteral("CheckBilinear"));
-    bottom->addWidget(new QLabel(QStringLiteral("グラフに重ねる:"), this));
+    bindText(CheckBilinear, "text", tx("TCycles", "等価バイリニア"));
+    auto* overlayCaption = new QLabel(this);
+    bindText(overlayCaption, "text", tx("TCycles", "グラフに重ねる:"));
+    bottom->addWidget(overlayCaption);
     bottom->addWidget(CheckEnvelope);
     bottom->addWidget(CheckBilinear);
-    auto* legend = makeLabel(this, QStringLiteral("OverlayLegend"),
-                             colourMark(plot::kEnvelopeOverlay) + QStringLiteral(" 包絡線　") +
-                                 colourMark(plot::kEeepOverlay) + QStringLiteral(" ASTM E2126 (EEEP)　") +
-                                 colourMark(plot::kEnOverlay) + QStringLiteral(" EN 12512"),
-                             {});
+    auto* legend = makeLabel(this, QStringLiteral("OverlayLegend"), QString(), {});
     legend->setTextFormat(Qt::RichText);
+    onLanguageChange(legend, [legend] {
+        legend->setText(colourMark(plot::kEnvelopeOverlay) + app::tr(app::tx("TCycles", " 包絡線　")) +
+                        colourMark(plot::kEeepOverlay) + app::tr(app::tx("TCycles", " ASTM E2126 (EEEP)　")) +
+                        colourMark(plot::kEnOverlay) + QStringLiteral(" EN 12512"));
+    });
     bottom->addSpacing(12);
     bottom->addWidget(legend);
     bottom->addStretch(1);
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("コピー"), {});
-    Button3 = makeButton(this, QStringLiteral("Button3"), QStringLiteral("ファイル保存"), {});
-    Button4 = makeButton(this, QStringLiteral("Button4"), QStringLiteral("閉じる"), {});
+    Button2 = makeButton(this, QStringLiteral("Button2"), QString(), {});
+    bindText(Button2, "text", tx("TCycles", "コピー"));
+    Button3 = makeButton(this, QStringLiteral("Button3"), QString(), {});
+    bindText(Button3, "text", tx("TCycles", "ファイル保存"));
+    Button4 = makeButton(this, QStringLiteral("Button4"), QString(), {});
+    bindText(Button4, "text", tx("TCycles", "閉じる"));
     for (QPushButton* b : {Button2, Button3, Button4}) {
         b->setMinimumWidth(100);
         bottom->addWidget(b);
@@ -239,16 +308,17 @@ const QImage& TCycles::plotImage(int index) const {
 
 void TCycles::showStatus() {
     if (!m_evaluated) {
-        StatusLabel->setText(QStringLiteral("評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください"));
+        StatusLabel->setText(app::tr(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください")));
         return;
     }
-    QString status = QStringLiteral("%1 行: %2 サイクル, %3 振幅レベル（変形 %4, 荷重 %5）")
+    QString status = app::tr(app::tx("TCycles", "%1 行: %2 サイクル, %3 振幅レベル（変形 %4, 荷重 %5）"))
                          .arg(m_x.size())
                          .arg(m_cycles.cycles.size())
                          .arg(m_cycles.levels.size())
                          .arg(fromUtf8(m_units.deformation), fromUtf8(m_units.load));
-    if (m_stale) status = QStringLiteral("グラフが描き直されました．「再計算」で新しいグラフを評価します（表示は前のグラフ: ") +
-                          status + QStringLiteral("）");
+    if (m_stale)
+        status = app::tr(app::tx("TCycles", "グラフが描き直されました．「再計算」で新しいグラフを評価します（表示は前のグラフ: ")) +
+                 status + app::tr(app::tx("TCycles", "）"));
     StatusLabel->setStyleSheet(m_stale ? QStringLiteral("color: #a00000") : QString());
     StatusLabel->setText(status);
 }
@@ -274,18 +344,19 @@ void TCycles::renderComparison() {
     t->clear();
     t->clearSpans();
     const auto headings = plot::comparisonHeadings(m_units);
-    std::vector<std::string> labels{"方法"};
-    for (int side = 0; side < 2; ++side) labels.insert(labels.end(), headings.begin(), headings.end());
+    QStringList labels{app::tr(app::tx("TCycles", "方法"))};
+    for (int side = 0; side < 2; ++side)
+        for (const std::string& h : headings) labels << shownText(h).replace(QStringLiteral(" ["), QStringLiteral("\n["));
     t->setColumnCount(static_cast<int>(labels.size()));
     t->setRowCount(1 + static_cast<int>(m_comparison.rows.size()));
-    t->setHorizontalHeaderLabels(headingLabels(labels));
+    t->setHorizontalHeaderLabels(labels);
     QFont bold = t->font();
     bold.setBold(true);
     t->setItem(0, 0, cell(QString()));
     for (int side = 0; side < 2; ++side) {
         const int first = 1 + side * kSideColumns;
         t->setSpan(0, first, 1, kSideColumns);
-        QTableWidgetItem* caption = cell(side == 0 ? QStringLiteral("正側 (＋)") : QStringLiteral("負側 (－)"), Qt::AlignCenter);
+        QTableWidgetItem* caption = cell(side == 0 ? app::tr(app::tx("TCycles", "正側 (＋)")) : app::tr(app::tx("TCycles", "負側 (－)")), Qt::AlignCenter);
         caption->setFont(bold);
         caption->setBackground(QColor(0xE6, 0xE6, 0xE6));
         t->setItem(0, first, caption);
@@ -293,7 +364,7 @@ void TCycles::renderComparison() {
     // The values first: the columns fit them, and a message then wraps within its side.
     for (int r = 0; r < static_cast<int>(m_comparison.rows.size()); ++r) {
         const plot::ComparisonRow& row = m_comparison.rows[static_cast<std::size_t>(r)];
-        QTableWidgetItem* method = cell(fromUtf8(row.method), Qt::AlignLeft | Qt::AlignVCenter);
+        QTableWidgetItem* method = cell(shownText(row.method), Qt::AlignLeft | Qt::AlignVCenter);
         method->setFont(bold);
         t->setItem(r + 1, 0, method);
         for (int side = 0; side < 2; ++side) {
@@ -316,10 +387,11 @@ void TCycles::renderComparison() {
             if (s.message.empty()) continue;
             const int first = 1 + side * kSideColumns;
             t->setSpan(r + 1, first, 1, kSideColumns);
-            const QString text = fromUtf8(plot::singleLine(s.message));
+            const QString whole = shownText(s.message);
+            const QString text = QString(whole).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
             QTableWidgetItem* message = cell(text, Qt::AlignLeft | Qt::AlignVCenter);
             message->setForeground(kMessageColour);
-            message->setToolTip(fromUtf8(s.message));
+            message->setToolTip(whole);
             t->setItem(r + 1, first, message);
             int spanWidth = 0;
             for (int c = first; c < first + kSideColumns; ++c) spanWidth += t->columnWidth(c);
@@ -329,15 +401,16 @@ void TCycles::renderComparison() {
     }
     t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->length() + 2 * t->frameWidth() + 2);
     QStringList notes;
-    for (const auto& n : m_comparison.notes) notes << fromUtf8(n);
+    for (const auto& n : m_comparison.notes) notes << shownText(n);
     Notes->setText(notes.join(QLatin1Char('\n')));
     Notes->setVisible(!notes.isEmpty());
 }
 
 bool TCycles::haveEvaluation() {
     if (m_evaluated) return true;
-    m_interaction->message("評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください",
-                           "サイクル評価", ui::Icon::Warning);
+    m_interaction->message(
+        toUtf8(app::tr(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください"))),
+        toUtf8(app::tr(app::tx("TCycles", "サイクル評価"))), ui::Icon::Warning);
     return false;
 }
 
@@ -349,8 +422,8 @@ void TCycles::Button2Click() {
 void TCycles::Button3Click() {
     if (!haveEvaluation()) return;
     ui::FileDialogRequest request;
-    request.title = "CYCLES.CSV と METHODS.CSV を保存するフォルダ";
-    request.filter = "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存するフォルダ")));
+    request.filter = toUtf8(app::tr(app::tx("TCycles", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = m_folder + "CYCLES.CSV";
     const auto chosen = m_interaction->chooseSaveFile(request);
@@ -362,14 +435,14 @@ void TCycles::Button3Click() {
     for (const auto& [name, content] : files) {
         const std::string path = folder + name;
         if (!text::replaceFile(path, content)) {
-            m_interaction->message(std::string(name) + "を作成できません（使用中か、書き込みできないフォルダです）\n" +
-                                       toUtf8(fromPath(path)),
-                                   "ファイル出力エラー", ui::Icon::Warning);
+            m_interaction->message(
+                name + toUtf8(app::tr(app::tx("TCycles", "を作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(path)),
+                toUtf8(app::tr(app::tx("TCycles", "ファイル出力エラー"))), ui::Icon::Warning);
             return;
         }
     }
-    m_interaction->message("CYCLES.CSV と METHODS.CSV を保存しました\n" + toUtf8(fromPath(folder)), "サイクル評価",
-                           ui::Icon::Information);
+    m_interaction->message(toUtf8(app::tr(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存しました\n")) + fromPath(folder)),
+                           toUtf8(app::tr(app::tx("TCycles", "サイクル評価"))), ui::Icon::Information);
 }
 
 }  // namespace kvx::app

@@ -2,6 +2,7 @@
 #include "app/t_kabe.h"
 
 #include "app/controls.h"
+#include "app/language.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
 
@@ -31,21 +32,25 @@ constexpr int kRightX = kLeftX + kLeftWidth + 8;
 constexpr int kRightWidth = 440;
 constexpr int kTop = 40;
 
-QLabel* makeCaption(QWidget* parent, const QString& text, int x, int y, int width) {
-    auto* l = new QLabel(text, parent);
+QLabel* makeCaption(QWidget* parent, Text text, int x, int y, int width) {
+    auto* l = new QLabel(parent);
     l->setGeometry(x, y, width, 22);
+    bindText(l, "text", text);
     return l;
 }
 
-QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry) {
-    auto* group = new QGroupBox(title, parent);
+QGroupBox* makeGroup(QWidget* parent, const char* name, Text title, QRect geometry) {
+    auto* group = new QGroupBox(parent);
     group->setObjectName(QLatin1String(name));
     group->setGeometry(geometry);
+    bindText(group, "title", title);
     return group;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-    return app::makeButton(parent, QLatin1String(name), caption, QRect(x, y, 138, 28));
+QPushButton* makeButton(QWidget* parent, const char* name, Text caption, int x, int y) {
+    QPushButton* button = app::makeButton(parent, QLatin1String(name), QString(), QRect(x, y, 138, 28));
+    bindText(button, "text", caption);
+    return button;
 }
 
 int rowY(int row) { return kFirstRow + row * kRow; }
@@ -56,7 +61,7 @@ int groupHeight(int rows) { return kFirstRow + rows * kRow + 6; }
 TKabe::TKabe(SkeletonSource& source, ui::Interaction& interaction, QWidget* parent)
     : QDialog(parent), m_source(source), m_interaction(&interaction) {
     setObjectName(QStringLiteral("TKabe"));
-    setWindowTitle(QStringLiteral("　壁倍率評価"));
+    bindText(this, "windowTitle", tx("TKabe", "　壁倍率評価"));
     setModal(false);
     setFixedSize(kRightX + kRightWidth + 8, 556);
     buildControls();
@@ -94,31 +99,37 @@ QLabel* TKabe::addUnit(QWidget* parent, Unit unit, int x, int y) {
 }
 
 void TKabe::buildControls() {
-    makeCaption(this, QStringLiteral("データファイル"), kLeftX, 8, 96);
+    makeCaption(this, tx("TKabe", "データファイル"), kLeftX, 8, 96);
     addText(this, "Label75", kLeftX + 100, 8, 560);
     addText(this, "Label76", kRightX + kRightWidth - 200, 8, 200)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // The skeleton's and the bilinear model's values.
     struct ValueRow {
-        const char* caption;
+        Text caption;
         int edit;
         std::optional<Unit> unit;
         const char* remark;  // a model label beside the row, or nullptr
     };
     const ValueRow values[] = {
-        {"最大耐力 Pmax", 1, Unit::Load, "Label21"},    {"最大耐力時変形角 γm", 2, Unit::Angle, "Label53"},
-        {"最終点耐力 Pend", 3, Unit::Load, "Label22"},  {"最終点変形角 γend", 4, Unit::Angle, "Label54"},
-        {"降伏変形角 γy", 6, Unit::Angle, "Label55"},   {"終局耐力 Pu", 8, Unit::Load, nullptr},
-        {"降伏点変形角 γv", 29, Unit::Angle, nullptr},  {"終局変形角 γu", 9, Unit::Angle, "Label56"},
-        {"初期剛性 K", 30, Unit::Stiffness, nullptr},   {"塑性率 μ", 13, std::nullopt, nullptr},
-        {"構造特性係数 Ds", 14, std::nullopt, nullptr}, {"壁長さ L", 10, Unit::Metre, nullptr},
+        {tx("TKabe", "最大耐力 Pmax"), 1, Unit::Load, "Label21"},
+        {tx("TKabe", "最大耐力時変形角 γm"), 2, Unit::Angle, "Label53"},
+        {tx("TKabe", "最終点耐力 Pend"), 3, Unit::Load, "Label22"},
+        {tx("TKabe", "最終点変形角 γend"), 4, Unit::Angle, "Label54"},
+        {tx("TKabe", "降伏変形角 γy"), 6, Unit::Angle, "Label55"},
+        {tx("TKabe", "終局耐力 Pu"), 8, Unit::Load, nullptr},
+        {tx("TKabe", "降伏点変形角 γv"), 29, Unit::Angle, nullptr},
+        {tx("TKabe", "終局変形角 γu"), 9, Unit::Angle, "Label56"},
+        {tx("TKabe", "初期剛性 K"), 30, Unit::Stiffness, nullptr},
+        {tx("TKabe", "塑性率 μ"), 13, std::nullopt, nullptr},
+        {tx("TKabe", "構造特性係数 Ds"), 14, std::nullopt, nullptr},
+        {tx("TKabe", "壁長さ L"), 10, Unit::Metre, nullptr},
     };
     const int valueRows = static_cast<int>(std::size(values));
     auto* valueGroup =
-        makeGroup(this, "Values", QStringLiteral("特性値"), {kLeftX, kTop, kLeftWidth, groupHeight(valueRows)});
+        makeGroup(this, "Values", tx("TKabe", "特性値"), {kLeftX, kTop, kLeftWidth, groupHeight(valueRows)});
     for (int r = 0; r < valueRows; ++r) {
         const ValueRow& v = values[r];
-        makeCaption(valueGroup, QString::fromUtf8(v.caption), kStarX, rowY(r), kCaptionWidth + kCaptionX - kStarX);
+        makeCaption(valueGroup, v.caption, kStarX, rowY(r), kCaptionWidth + kCaptionX - kStarX);
         addEdit(valueGroup, v.edit, kEditX, rowY(r));
         if (v.unit) addUnit(valueGroup, *v.unit, kUnitX, rowY(r));
         if (v.remark) addText(valueGroup, v.remark, kRemarkX, rowY(r), kLeftWidth - kRemarkX - 6);
@@ -130,36 +141,38 @@ void TKabe::buildControls() {
     // Loads at the six specific angles, and the choice of the reference angle.
     const int specificTop = kTop + groupHeight(valueRows) + 8;
     const struct {
-        const char* caption;
+        Text caption;
         int edit;
-    } specific[] = {{"1/15変形角時耐力 P15", 23},   {"1/30変形角時耐力 P30", 24},   {"1/60変形角時耐力 P60", 27},
-                    {"1/100変形角時耐力 P100", 25}, {"1/120変形角時耐力 P120", 26}, {"1/150変形角時耐力 P150", 31}};
+    } specific[] = {{tx("TKabe", "1/15変形角時耐力 P15"), 23},   {tx("TKabe", "1/30変形角時耐力 P30"), 24},
+                    {tx("TKabe", "1/60変形角時耐力 P60"), 27},   {tx("TKabe", "1/100変形角時耐力 P100"), 25},
+                    {tx("TKabe", "1/120変形角時耐力 P120"), 26}, {tx("TKabe", "1/150変形角時耐力 P150"), 31}};
     const int specificWidth = kUnitX + 30;
-    auto* specificGroup = makeGroup(this, "SpecificLoads", QStringLiteral("特定変形角時耐力"),
+    auto* specificGroup = makeGroup(this, "SpecificLoads", tx("TKabe", "特定変形角時耐力"),
                                     {kLeftX, specificTop, specificWidth, groupHeight(6)});
     for (int r = 0; r < 6; ++r) {
-        makeCaption(specificGroup, QString::fromUtf8(specific[r].caption), kStarX, rowY(r),
+        makeCaption(specificGroup, specific[r].caption, kStarX, rowY(r),
                     kCaptionWidth + kCaptionX - kStarX);
         addEdit(specificGroup, specific[r].edit, kEditX, rowY(r));
         addUnit(specificGroup, Unit::Load, kUnitX, rowY(r));
     }
     RadioGroup1 =
-        new RadioGroup(QStringLiteral("変形角"),
+        new RadioGroup(QString(),
                        {QStringLiteral("1/15  0.0667"), QStringLiteral("1/30  0.0333"), QStringLiteral("1/60  0.0167"),
                         QStringLiteral("1/100 0.0100"), QStringLiteral("1/120 0.0083"), QStringLiteral("1/150 0.0067")},
                        1, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    bindText(RadioGroup1, "title", tx("TKabe", "変形角"));
     RadioGroup1->setGeometry(kLeftX + specificWidth + 8, specificTop, kLeftWidth - specificWidth - 8, groupHeight(6));
 
     // The two rules: [star] term, value, unit. Stars are model labels too.
     struct RuleRow {
         const char* star;  // nullptr: a result row
-        const char* caption;
+        std::optional<Text> caption;
         const char* captionName;  // the model's caption text, instead of `caption`
         int edit;
         bool load;
     };
-    const auto ruleGroup = [&](const char* name, const QString& title, int top, std::span<const RuleRow> rows) {
+    const auto ruleGroup = [&](const char* name, Text title, int top, std::span<const RuleRow> rows) {
         auto* group =
             makeGroup(this, name, title, {kRightX, top, kRightWidth, groupHeight(static_cast<int>(rows.size()))});
         for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -168,43 +181,46 @@ void TKabe::buildControls() {
             if (row.captionName)
                 addText(group, row.captionName, kCaptionX, rowY(r), kCaptionWidth);
             else
-                makeCaption(group, QString::fromUtf8(row.caption), kCaptionX, rowY(r), kCaptionWidth);
+                makeCaption(group, *row.caption, kCaptionX, rowY(r), kCaptionWidth);
             addEdit(group, row.edit, kEditX, rowY(r));
             if (row.load) addUnit(group, Unit::Load, kUnitX, rowY(r));
         }
         return group;
     };
     const RuleRow current[] = {
-        {"StarCurrent0", "降伏耐力 Py", nullptr, 5, true},   {"StarCurrent1", nullptr, "RowCurrent", 7, true},
-        {"StarCurrent2", "2/3×最大耐力", nullptr, 12, true}, {"StarCurrent3", "Pu×(0.2/Ds)", nullptr, 15, true},
-        {nullptr, "　0.2/Ds", nullptr, 22, false},           {nullptr, "短期許容せん断耐力 Qa", nullptr, 18, true},
-        {nullptr, "壁倍率(新基準)", nullptr, 21, false}};
-    ruleGroup("CurrentRule", QStringLiteral("新基準"), kTop, current);
+        {"StarCurrent0", tx("TKabe", "降伏耐力 Py"), nullptr, 5, true},
+        {"StarCurrent1", std::nullopt, "RowCurrent", 7, true},
+        {"StarCurrent2", tx("TKabe", "2/3×最大耐力"), nullptr, 12, true},
+        {"StarCurrent3", tx("TKabe", "Pu×(0.2/Ds)"), nullptr, 15, true},
+        {nullptr, tx("TKabe", "　0.2/Ds"), nullptr, 22, false},
+        {nullptr, tx("TKabe", "短期許容せん断耐力 Qa"), nullptr, 18, true},
+        {nullptr, tx("TKabe", "壁倍率(新基準)"), nullptr, 21, false}};
+    ruleGroup("CurrentRule", tx("TKabe", "新基準"), kTop, current);
 
-    const RuleRow former[] = {{"StarFormer0", nullptr, "RowFormer", 16, true},
-                              {"StarFormer1", "2/3×最大耐力", nullptr, 17, true},
-                              {"StarFormer2", "1/2γm時耐力 Pγm/2", nullptr, 11, true},
-                              {nullptr, "短期許容せん断耐力 Qa", nullptr, 19, true},
-                              {nullptr, "壁倍率(旧基準)", nullptr, 20, false}};
+    const RuleRow former[] = {{"StarFormer0", std::nullopt, "RowFormer", 16, true},
+                              {"StarFormer1", tx("TKabe", "2/3×最大耐力"), nullptr, 17, true},
+                              {"StarFormer2", tx("TKabe", "1/2γm時耐力 Pγm/2"), nullptr, 11, true},
+                              {nullptr, tx("TKabe", "短期許容せん断耐力 Qa"), nullptr, 19, true},
+                              {nullptr, tx("TKabe", "壁倍率(旧基準)"), nullptr, 20, false}};
     const int formerTop = kTop + groupHeight(static_cast<int>(std::size(current))) + 8;
-    ruleGroup("FormerRule", QStringLiteral("旧基準"), formerTop, former);
+    ruleGroup("FormerRule", tx("TKabe", "旧基準"), formerTop, former);
 
     const int ratioY = formerTop + groupHeight(static_cast<int>(std::size(former))) + 8;
-    makeCaption(this, QStringLiteral("新/旧壁倍率比"), kRightX + kCaptionX, ratioY, kCaptionWidth);
+    makeCaption(this, tx("TKabe", "新/旧壁倍率比"), kRightX + kCaptionX, ratioY, kCaptionWidth);
     addEdit(this, 28, kRightX + kEditX, ratioY);
     addText(this, "Label51", kRightX + kCaptionX, ratioY + 32, kRightWidth - kCaptionX)
         ->setStyleSheet(QStringLiteral("color: blue"));
 
     const int buttonsY = 556 - 8 - 28 - 34;
     const int step = 146;
-    Button1 = makeButton(this, "Button1", QStringLiteral("特性値コピー"), kRightX, buttonsY);
-    Button2 = makeButton(this, "Button2", QStringLiteral("再評価"), kRightX + step, buttonsY);
-    Button3 = makeButton(this, "Button3", QStringLiteral("閉じる"), kRightX + 2 * step, buttonsY);
-    Button4 = makeButton(this, "Button4", QStringLiteral("ファイル開く"), kRightX, buttonsY + 34);
-    Button6 = makeButton(this, "Button6", QStringLiteral("書き出す"), kRightX + step, buttonsY + 34);
-    Button5 = makeButton(this, "Button5", QStringLiteral("ファイル閉じる"), kRightX + 2 * step, buttonsY + 34);
+    Button1 = makeButton(this, "Button1", tx("TKabe", "特性値コピー"), kRightX, buttonsY);
+    Button2 = makeButton(this, "Button2", tx("TKabe", "再評価"), kRightX + step, buttonsY);
+    Button3 = makeButton(this, "Button3", tx("TKabe", "閉じる"), kRightX + 2 * step, buttonsY);
+    Button4 = makeButton(this, "Button4", tx("TKabe", "ファイル開く"), kRightX, buttonsY + 34);
+    Button6 = makeButton(this, "Button6", tx("TKabe", "書き出す"), kRightX + step, buttonsY + 34);
+    Button5 = makeButton(this, "Button5", tx("TKabe", "ファイル閉じる"), kRightX + 2 * step, buttonsY + 34);
     // Beside the ratio, in the third button column, where that row has room.
-    Button7 = makeButton(this, "Button7", QStringLiteral("集計"), kRightX + 2 * step, ratioY - 3);
+    Button7 = makeButton(this, "Button7", tx("TKabe", "集計"), kRightX + 2 * step, ratioY - 3);
 }
 
 void TKabe::connectSignals() {
@@ -279,15 +295,15 @@ void TKabe::Button2Click() {
 
 void TKabe::Button4Click() {
     ui::FileDialogRequest request;
-    request.title = "耐力特性ファイルの作成";
-    request.filter = "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイルの作成")));
+    request.filter = toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
     request.defaultExtension = "txt";
     const auto path = m_interaction->chooseSaveFile(request);
     if (!path) return;
     if (!m_model.openResultFile(*path))
         m_interaction->message(
-            "ファイルを作成できません（使用中か、書き込みできないフォルダです）\n" + toUtf8(fromPath(*path)),
-            "ファイル出力エラー", ui::Icon::Warning);
+            toUtf8(app::tr(app::tx("TKabe", "ファイルを作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(*path)),
+            toUtf8(app::tr(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
     render();
 }
 
@@ -301,7 +317,8 @@ void TKabe::Button6Click() {
     if (written) m_writtenRows.push_back(m_model.rowText());
     render();
     if (!written)
-        m_interaction->message("耐力特性ファイルに書き込めませんでした", "ファイル出力エラー", ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイルに書き込めませんでした"))),
+                               toUtf8(app::tr(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
 }
 
 void TKabe::RadioGroup1Click(int item) {

@@ -3,6 +3,7 @@
 #include "app/t_series_summary.h"
 
 #include "app/controls.h"
+#include "app/language.h"
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "data/open_data_file.h"
@@ -28,7 +29,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <span>
 
 namespace kvx::app {
 namespace {
@@ -58,6 +63,82 @@ void makeReadOnlyTable(QTableWidget* t) {
     t->setTextElideMode(Qt::ElideNone);
     t->verticalHeader()->setDefaultSectionSize(22);
     t->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, Text caption) {
+    QPushButton* button = app::makeButton(parent, QLatin1String(name), QString(), {});
+    bindText(button, "text", caption);
+    return button;
+}
+
+// The statistics' headings, index names, results and notes also go into the
+// summary CSV and onto the printed and PDF pages, which keep them in
+// Japanese: the window makes its own, in the language in use. In Japanese
+// they are the same texts as the pages'.
+const Text kStatisticsHeadings[] = {tx("TSeriesSummary", "平均"), tx("TSeriesSummary", "標準偏差"),
+                                    tx("TSeriesSummary", "変動係数"), tx("TSeriesSummary", "下限値")};
+const Text kIndexNames[] = {tx("TSeriesSummary", "降伏耐力 Py"), tx("TSeriesSummary", "特定変形角時耐力")};
+
+QString shownText(const char* source, std::span<const Text> texts) {
+    for (const Text& t : texts)
+        if (std::strcmp(source, t.source) == 0) return app::tr(t);
+    return QString::fromUtf8(source);
+}
+
+QString indexName(int index) {
+    return shownText(analysis::kSeriesIndexNames[static_cast<std::size_t>(std::clamp(index, 0, 3))], kIndexNames);
+}
+
+/// The side's results as plot::resultTexts words them, in the language in use.
+std::vector<std::pair<QString, QString>> resultTexts(const analysis::SideSummary& s, data::ForceUnit unit) {
+    const bool kN = unit == data::ForceUnit::kN;
+    const std::string load = kN ? "kN" : "kg";
+    const auto number = [](double v, int decimals) { return plot::readableNumber(v, decimals); };
+    std::vector<std::pair<QString, QString>> out;
+    out.emplace_back(app::tr(app::tx("TSeriesSummary", "試験体数 n")), trFormat(tx("TSeriesSummary", "%d 体"), s.n));
+    out.emplace_back(app::tr(app::tx("TSeriesSummary", "短期基準せん断耐力 P0")),
+                     trFormat(tx("TSeriesSummary", "%s %s（%s）"), number(s.P0, 2).c_str(), load.c_str(),
+                              indexName(s.governing).toUtf8().constData()));
+    out.emplace_back(app::tr(app::tx("TSeriesSummary", "短期許容せん断耐力 Pa = α·P0")),
+                     trFormat(tx("TSeriesSummary", "%s %s（α = %s）"), number(s.Pa, 2).c_str(), load.c_str(),
+                              text::format("%.3g", s.alpha).c_str()));
+    out.emplace_back(kN ? app::tr(app::tx("TSeriesSummary", "壁倍率 Pa/(1.96·L)")) : app::tr(app::tx("TSeriesSummary", "壁倍率 Pa/(200·L)")),
+                     trFormat(tx("TSeriesSummary", "%s（L = %s m）"), number(s.multiplier, 2).c_str(),
+                              text::format("%.4g", s.L).c_str()));
+    if (s.Kmean)
+        out.emplace_back(app::tr(app::tx("TSeriesSummary", "平均初期剛性 K")),
+                         trFormat(tx("TSeriesSummary", "%s %s/rad（変動係数 %s）"), number(*s.Kmean, 1).c_str(),
+                                  load.c_str(), (s.Kcv ? number(*s.Kcv, 3) : std::string("-")).c_str()));
+    if (s.muMean)
+        out.emplace_back(app::tr(app::tx("TSeriesSummary", "平均塑性率 μ")),
+                         trFormat(tx("TSeriesSummary", "%s（変動係数 %s）"), number(*s.muMean, 2).c_str(),
+                                  (s.muCv ? number(*s.muCv, 3) : std::string("-")).c_str()));
+    return out;
+}
+
+/// Why a side has no summary, in the language in use; `specimens` are the side's checked rows.
+QString failureText(const std::string& failure, std::size_t specimens) {
+    const Text tooFew = tx("TSeriesSummary", "試験体が %zu 体です．統計処理には 2 体以上が必要です");
+    if (failure == text::format(tooFew.source, specimens)) return trFormat(tooFew, specimens);
+    static const Text known[] = {tx("TSeriesSummary", "壁長さ L は正の数を入力してください"),
+                                 tx("TSeriesSummary", "低減係数 α は正の数を入力してください"),
+                                 tx("TSeriesSummary", "「ファイル開く」で耐力特性ファイルを開いてください")};
+    return shownText(failure.c_str(), known);
+}
+
+// The printed page names the rows' source in Japanese; the window's label is in the language in use.
+const Text kWrittenRowsSource = tx("TSeriesSummary", "壁倍率評価で書き出した行（%1 行）");
+
+/// The wall file's heading of the reference angle's load, "1/120耐力".
+QString referenceHeading(const std::string& heading) {
+    const Text load = tx("TSeriesSummary", "1/%d耐力");
+    int angle = 0;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    if (std::sscanf(heading.c_str(), load.source, &angle) == 1 && text::format(load.source, angle) == heading)
+        return trFormat(load, angle);
+#pragma GCC diagnostic pop
+    return fromUtf8(heading);
 }
 
 /// A positive number and nothing else; nothing otherwise.
@@ -147,7 +228,7 @@ void SeriesSidePage::render(const std::optional<analysis::SideSummary>& summary,
         caption->clear();
         value->clear();
     }
-    Failure->setText(summary ? QString() : fromUtf8(failure));
+    Failure->setText(summary ? QString() : failureText(failure, names.size()));
     Failure->setVisible(!summary);
     // Empty frames would read as a summary of nothing.
     Table->setVisible(summary.has_value());
@@ -162,13 +243,13 @@ void SeriesSidePage::render(const std::optional<analysis::SideSummary>& summary,
     Table->setColumnCount(specimens + static_cast<int>(headings.size()));
     QStringList columns;
     for (const auto& n : names) columns << fromCp932(n);
-    for (const char* h : headings) columns << QString::fromUtf8(h);
+    for (const char* h : headings) columns << shownText(h, kStatisticsHeadings);
     Table->setHorizontalHeaderLabels(columns);
     QStringList rows;
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const bool governing = i == summary->governing;
-        rows << QString::fromUtf8(analysis::kSeriesIndexNames[index]) + (governing ? QStringLiteral(" ★") : QString());
+        rows << indexName(i) + (governing ? QStringLiteral(" ★") : QString());
         const auto texts = plot::indexRowTexts(summary->indices[index]);
         for (std::size_t k = 0; k < texts.size(); ++k) {
             QTableWidgetItem* item = cell(fromUtf8(texts[k]));
@@ -185,13 +266,18 @@ void SeriesSidePage::render(const std::optional<analysis::SideSummary>& summary,
     Table->resizeColumnsToContents();
     fitTableHeight();
 
-    const auto results = plot::resultTexts(*summary, unit);
+    const auto results = resultTexts(*summary, unit);
     for (std::size_t r = 0; r < results.size() && r < m_results.size(); ++r) {
-        m_results[r].first->setText(fromUtf8(results[r].first));
-        m_results[r].second->setText(fromUtf8(results[r].second));
+        m_results[r].first->setText(results[r].first);
+        m_results[r].second->setText(results[r].second);
     }
     QStringList notes;
-    for (const auto& n : summary->notes) notes << fromUtf8(n);
+    for (int i = 0; i < 4; ++i) {
+        const analysis::IndexStatistics& st = summary->indices[static_cast<std::size_t>(i)];
+        if (st.factorNotPositive)
+            notes << trFormat(tx("TSeriesSummary", "%s: ばらつき係数 1 − CV·k が %.3f で 0 以下のため、下限値を 0 としました"),
+                              indexName(i).toUtf8().constData(), st.factor);
+    }
     Notes->setText(notes.join(QLatin1Char('\n')));
 }
 
@@ -223,7 +309,7 @@ TSeriesSummary::TSeriesSummary(ui::Interaction& interaction, std::function<data:
                                QWidget* parent)
     : QDialog(parent), m_interaction(&interaction), m_forceUnit(std::move(forceUnit)) {
     setObjectName(QStringLiteral("TSeriesSummary"));
-    setWindowTitle(QStringLiteral("試験体集計"));
+    bindText(this, "windowTitle", tx("TSeriesSummary", "試験体集計"));
     setModal(false);
     m_printDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
@@ -231,14 +317,15 @@ TSeriesSummary::TSeriesSummary(ui::Interaction& interaction, std::function<data:
     };
     buildControls();
     resize(1000, 700);
-    recompute();
+    // The list's headings, the source and every text of the summary are made again in the new language.
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void TSeriesSummary::buildControls() {
     auto* page = new QVBoxLayout(this);
 
     auto* source = new QHBoxLayout;
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("ファイル開く"), {});
+    Button1 = makeButton(this, "Button1", tx("TSeriesSummary", "ファイル開く"));
     Button1->setMinimumWidth(110);
     source->addWidget(Button1);
     SourceLabel = makeLabel(this, QStringLiteral("SourceLabel"), QString(), {});
@@ -254,8 +341,10 @@ void TSeriesSummary::buildControls() {
     page->addWidget(RowList);
 
     auto* inputs = new QHBoxLayout;
-    const auto edit = [&](const char* name, const QString& caption, const QString& unit, const QString& initial) {
-        inputs->addWidget(new QLabel(caption, this));
+    const auto edit = [&](const char* name, Text caption, const QString& unit, const QString& initial) {
+        auto* label = new QLabel(this);
+        bindText(label, "text", caption);
+        inputs->addWidget(label);
         auto* e = new QLineEdit(initial, this);
         e->setObjectName(QLatin1String(name));
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -265,8 +354,8 @@ void TSeriesSummary::buildControls() {
         inputs->addSpacing(20);
         return e;
     };
-    EditL = edit("EditL", QStringLiteral("壁長さ L"), QStringLiteral("m"), QStringLiteral("1.82"));
-    EditAlpha = edit("EditAlpha", QStringLiteral("低減係数 α"), QString(), QStringLiteral("1.0"));
+    EditL = edit("EditL", tx("TSeriesSummary", "壁長さ L"), QStringLiteral("m"), QStringLiteral("1.82"));
+    EditAlpha = edit("EditAlpha", tx("TSeriesSummary", "低減係数 α"), QString(), QStringLiteral("1.0"));
     InputMessage = redLabel(this, "InputMessage");
     inputs->addWidget(InputMessage, 1);
     page->addLayout(inputs);
@@ -283,10 +372,10 @@ void TSeriesSummary::buildControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("ファイル保存"), {});
-    Button3 = makeButton(this, QStringLiteral("Button3"), QStringLiteral("印刷"), {});
-    Button4 = makeButton(this, QStringLiteral("Button4"), QStringLiteral("報告書"), {});
-    Button5 = makeButton(this, QStringLiteral("Button5"), QStringLiteral("閉じる"), {});
+    Button2 = makeButton(this, "Button2", tx("TSeriesSummary", "ファイル保存"));
+    Button3 = makeButton(this, "Button3", tx("TSeriesSummary", "印刷"));
+    Button4 = makeButton(this, "Button4", tx("TSeriesSummary", "報告書"));
+    Button5 = makeButton(this, "Button5", tx("TSeriesSummary", "閉じる"));
     for (QPushButton* b : {Button2, Button3, Button4, Button5}) {
         b->setMinimumWidth(110);
         buttons->addWidget(b);
@@ -327,14 +416,11 @@ void TSeriesSummary::load(std::vector<analysis::SpecimenRow> rows, const std::st
     m_rows = std::move(rows);
     m_referenceHeader = referenceHeader;
     m_source = source;
-    SourceLabel->setText(source);
+    showSource();
     {
         const QSignalBlocker quiet(RowList);  // filling the list is no check
         RowList->setRowCount(static_cast<int>(m_rows.size()));
-        RowList->setHorizontalHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("領域"),
-                                            QStringLiteral("解析日時"), QStringLiteral("Py"),
-                                            QStringLiteral("Pu×0.2/Ds"), QStringLiteral("2/3Pmax"),
-                                            fromUtf8(chartCaptions()[3])});
+        showHeadings();
         for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
             const analysis::SpecimenRow& row = m_rows[static_cast<std::size_t>(r)];
             auto* name = new QTableWidgetItem(fromCp932(row.fileName));
@@ -352,6 +438,24 @@ void TSeriesSummary::load(std::vector<analysis::SpecimenRow> rows, const std::st
     recompute();
 }
 
+void TSeriesSummary::showHeadings() {
+    RowList->setHorizontalHeaderLabels({app::tr(app::tx("TSeriesSummary", "ファイル名")), app::tr(app::tx("TSeriesSummary", "領域")),
+                                        app::tr(app::tx("TSeriesSummary", "解析日時")), QStringLiteral("Py"),
+                                        QStringLiteral("Pu×0.2/Ds"), QStringLiteral("2/3Pmax"),
+                                        referenceHeading(chartCaptions()[3])});
+}
+
+void TSeriesSummary::showSource() {
+    SourceLabel->setText(m_writtenRows ? app::tr(kWrittenRowsSource).arg(*m_writtenRows) : m_source);
+}
+
+void TSeriesSummary::retranslate() {
+    showHeadings();
+    showSource();
+    // The message about L or α, the tabs and the pages; the last summary stays when L or α is refused.
+    if (!recompute()) render();
+}
+
 void TSeriesSummary::showWrittenRows(const std::vector<std::string>& rows, const std::string& headerCp932,
                                      const QString& wallLength) {
     std::vector<analysis::SpecimenRow> parsed;
@@ -361,13 +465,15 @@ void TSeriesSummary::showWrittenRows(const std::vector<std::string>& rows, const
         if (auto row = analysis::parseWallRow(rows[i], &why))
             parsed.push_back(std::move(*row));
         else
-            refused += text::format("\n書き出した %zu 行目: ", i + 1) + why;
+            refused += toUtf8(trFormat(tx("TSeriesSummary", "\n書き出した %zu 行目: "), i + 1)) + why;
     }
     setWallLength(wallLength);
+    m_writtenRows = rows.size();
     load(std::move(parsed), analysis::readWallRows(headerCp932).referenceHeader,
-         QStringLiteral("壁倍率評価で書き出した行（%1 行）").arg(rows.size()));
+         QString::fromUtf8(kWrittenRowsSource.source).arg(rows.size()));
     if (!refused.empty())
-        m_interaction->message("集計に入れられない行があります" + refused, "試験体集計", ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計に入れられない行があります"))) + refused,
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::setWallLength(const QString& wallLength) {
@@ -379,8 +485,8 @@ bool TSeriesSummary::recompute() {
     const auto L = positiveNumber(EditL->text());
     const auto alpha = positiveNumber(EditAlpha->text());
     if (!L || !alpha) {
-        InputMessage->setText(!L ? QStringLiteral("壁長さ L は正の数を入力してください（集計は前の値のままです）")
-                                 : QStringLiteral("低減係数 α は正の数を入力してください（集計は前の値のままです）"));
+        InputMessage->setText(!L ? app::tr(app::tx("TSeriesSummary", "壁長さ L は正の数を入力してください（集計は前の値のままです）"))
+                                 : app::tr(app::tx("TSeriesSummary", "低減係数 α は正の数を入力してください（集計は前の値のままです）")));
         return false;
     }
     InputMessage->clear();
@@ -403,21 +509,23 @@ void TSeriesSummary::render() {
     const std::string hint = "「ファイル開く」で耐力特性ファイルを開いてください";
     PlusPage->render(m_summary.plus, m_rows.empty() ? hint : m_summary.plusFailure, names(false), captions, m_unit);
     MinusPage->render(m_summary.minus, m_rows.empty() ? hint : m_summary.minusFailure, names(true), captions, m_unit);
-    const auto title = [](const char* side, const std::optional<analysis::SideSummary>& s) {
-        return QString::fromUtf8(side) + (s ? QStringLiteral("  %1 体").arg(s->n) : QStringLiteral("  集計なし"));
+    const auto title = [](Text side, const std::optional<analysis::SideSummary>& s) {
+        return app::tr(side) +
+               (s ? app::tr(app::tx("TSeriesSummary", "  %1 体")).arg(s->n) : app::tr(app::tx("TSeriesSummary", "  集計なし")));
     };
-    Sides->setTabText(0, title("正側 (Plus)", m_summary.plus));
-    Sides->setTabText(1, title("負側 (Minus)", m_summary.minus));
+    Sides->setTabText(0, title(tx("TSeriesSummary", "正側 (Plus)"), m_summary.plus));
+    Sides->setTabText(1, title(tx("TSeriesSummary", "負側 (Minus)"), m_summary.minus));
 }
 
 bool TSeriesSummary::readyToWrite() {
     if (!recompute()) {
-        m_interaction->message(toUtf8(InputMessage->text()), "入力エラー", ui::Icon::Warning);
+        m_interaction->message(toUtf8(InputMessage->text()), toUtf8(app::tr(app::tx("TSeriesSummary", "入力エラー"))),
+                               ui::Icon::Warning);
         return false;
     }
     if (m_checked.empty()) {
-        m_interaction->message("集計する行がありません．耐力特性ファイルを開いてください", "試験体集計",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計する行がありません．耐力特性ファイルを開いてください"))),
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
         return false;
     }
     return true;
@@ -425,8 +533,8 @@ bool TSeriesSummary::readyToWrite() {
 
 void TSeriesSummary::Button1Click() {
     ui::FileDialogRequest request;
-    request.title = "耐力特性ファイルを開く";
-    request.filter = "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイルを開く")));
+    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
     request.defaultExtension = "txt";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseOpenFile(request);
@@ -434,8 +542,8 @@ void TSeriesSummary::Button1Click() {
     const QString name = QFileInfo(fromPath(*path)).fileName();
     const auto bytes = data::readWholeFile(*path);
     if (!bytes) {
-        m_interaction->message("耐力特性ファイルを開くことができません\n" + toUtf8(fromPath(*path)), "ファイルエラー",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイルを開くことができません\n")) + fromPath(*path)),
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "ファイルエラー"))), ui::Icon::Warning);
         return;
     }
     m_folder = data::directoryOf(*path);
@@ -443,29 +551,30 @@ void TSeriesSummary::Button1Click() {
     std::string told;
     for (const auto& r : read.refused) told += "\n" + r;
     if (read.rows.empty()) {
-        m_interaction->message("集計できる行がありません\n" + toUtf8(name) + told, "耐力特性ファイル",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計できる行がありません\n")) + name) + told,
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
         return;
     }
+    m_writtenRows.reset();
     load(std::move(read.rows), read.referenceHeader, name);
     SourceLabel->setToolTip(fromPath(*path));
     if (!told.empty())
-        m_interaction->message("次の行は数値が読めないため集計に入れません" + told, "耐力特性ファイル",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "次の行は数値が読めないため集計に入れません"))) + told,
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::Button2Click() {
     if (!readyToWrite()) return;
     ui::FileDialogRequest request;
-    request.title = "集計の保存";
-    request.filter = "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "集計の保存")));
+    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseSaveFile(request);
     if (!path) return;
     if (!text::replaceFile(*path, analysis::summaryCsv(m_summary, m_checked, m_unit)))
-        m_interaction->message("集計ファイルを書き込めませんでした\n" + toUtf8(fromPath(*path)), "ファイル出力エラー",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計ファイルを書き込めませんでした\n")) + fromPath(*path)),
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "ファイル出力エラー"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::Button3Click() {
@@ -475,7 +584,8 @@ void TSeriesSummary::Button3Click() {
     if (!m_printDialog(printer)) return;
     QtCanvas canvas(printer);
     if (!canvas.begin()) {
-        m_interaction->message("印刷を開始できませんでした", "印刷エラー", ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "印刷を開始できませんでした"))),
+                               toUtf8(app::tr(app::tx("TSeriesSummary", "印刷エラー"))), ui::Icon::Warning);
         return;
     }
     const int dpi = printer.resolution();
@@ -488,8 +598,8 @@ void TSeriesSummary::Button3Click() {
 void TSeriesSummary::Button4Click() {
     if (!readyToWrite()) return;
     ui::FileDialogRequest request;
-    request.title = "報告書の保存";
-    request.filter = "PDF ファイル (*.pdf)|*.pdf|すべて (*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "報告書の保存")));
+    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "PDF ファイル (*.pdf)|*.pdf|すべて (*.*)|*.*")));
     request.defaultExtension = "pdf";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseSaveFile(request);

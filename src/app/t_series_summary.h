@@ -115,6 +115,10 @@ private:
     /// recompute(), and the reason told through the interaction when it fails or nothing is checked.
     bool readyToWrite();
     void render();
+    void showHeadings();
+    void showSource();
+    /// Every text of the window made again in the language in use.
+    void retranslate();
     std::array<std::string, 4> chartCaptions() const;
 
     ui::Interaction* m_interaction;
@@ -123,7 +127,8 @@ private:
     std::vector<analysis::SpecimenRow> m_rows;
     std::string m_referenceHeader;  // UTF-8, e.g. "1/120耐力"
     std::string m_folder;           // of the file opened last, for the save dialogs
-    QString m_source;
+    QString m_source;                       // as the printed page names it (Japanese)
+    std::optional<std::size_t> m_writtenRows;  // the rows came from the wall window: how many
     std::vector<analysis::SpecimenRow> m_checked;  // as summarized
     data::ForceUnit m_unit = data::ForceUnit::kN;  // as summarized
     analysis::SeriesSummary m_summary;

@@ -4,8 +4,10 @@
 
 #include "app/controls.h"
 #include "app/graph_image.h"
+#include "app/language.h"
 #include "app/qt_text.h"
 #include "app/radio_group.h"
+#include "text/translate.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -28,6 +30,24 @@ constexpr int kControlsLeft = kImageWidth + 16;
 constexpr int kControlsWidth = 184;
 constexpr int kResultsLeft = kControlsLeft + kControlsWidth + 8;
 constexpr int kResultsWidth = 220;
+
+QPushButton* makeButton(QWidget* parent, const char* name, Text caption, const QRect& geometry) {
+    QPushButton* button = app::makeButton(parent, QLatin1String(name), QString(), geometry);
+    bindText(button, "text", caption);
+    return button;
+}
+
+// The group's caption and items in the language in use.
+RadioGroup* makeRadioGroup(QWidget* parent, const char* name, Text caption, std::initializer_list<Text> items) {
+    QStringList blanks;
+    for (std::size_t i = 0; i < items.size(); ++i) blanks << QString();
+    auto* group = new RadioGroup(QString(), blanks, 2, parent);
+    group->setObjectName(QLatin1String(name));
+    bindText(group, "title", caption);
+    int i = 0;
+    for (const Text& item : items) bindText(group->item(i++), "text", item);
+    return group;
+}
 
 QLabel* makeLabel(QWidget* parent, int number, QRect geometry) {
     return app::makeLabel(parent, QStringLiteral("Label%1").arg(number), QString(), geometry);
@@ -68,41 +88,40 @@ void TSkelton_edit::buildControls() {
     m_labels[4] = Label4 = makeLabel(this, 4, {x, 50, kControlsWidth, 20});
     m_labels[3] = Label3 = makeLabel(this, 3, {x, 70, kControlsWidth, 20});
 
-    RadioGroup2 = new RadioGroup(QStringLiteral("点操作"),
-                                 {QStringLiteral("移動する"), QStringLiteral("追加する"), QStringLiteral("削除する"),
-                                  QStringLiteral("何もしない")},
-                                 2, this);
-    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
-    RadioGroup2->setToolTip(QStringLiteral("点の移動、追加、削除の指定をします"));
+    RadioGroup2 = makeRadioGroup(this, "RadioGroup2", tx("TSkelton_edit", "点操作"),
+                                 {tx("TSkelton_edit", "移動する"), tx("TSkelton_edit", "追加する"),
+                                  tx("TSkelton_edit", "削除する"), tx("TSkelton_edit", "何もしない")});
+    bindText(RadioGroup2, "toolTip", tx("TSkelton_edit", "点の移動、追加、削除の指定をします"));
     RadioGroup2->setGeometry(x, 96, kControlsWidth, 64);
     RadioGroup2->setItemIndex(static_cast<int>(PointMode::None));
 
     RadioGroup1 = new RadioGroup(
-        QStringLiteral("点数変更"),
-        {QStringLiteral(" 25"), QStringLiteral(" 50"), QStringLiteral(" 75"), QStringLiteral("100")}, 2, this);
+        QString(), {QStringLiteral(" 25"), QStringLiteral(" 50"), QStringLiteral(" 75"), QStringLiteral("100")}, 2, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setToolTip(QStringLiteral("点数を指定します"));
+    bindText(RadioGroup1, "title", tx("TSkelton_edit", "点数変更"));
+    bindText(RadioGroup1, "toolTip", tx("TSkelton_edit", "点数を指定します"));
     RadioGroup1->setGeometry(x, 166, kControlsWidth, 64);
     RadioGroup1->setItemIndex(m_thinningItem);
 
-    Button2 = makeButton(this, "Button2", QStringLiteral("点整理(&P)"), {x, 236, half, 28});
-    Button2->setToolTip(QStringLiteral("点数が多すぎるときに整理します"));
-    Repaint = makeButton(this, "Repaint", QStringLiteral("再描画(&R)"), {x + half + 6, 236, half, 28});
-    Repaint->setToolTip(QStringLiteral("点の順を整理してグラフを描きなおします"));
+    Button2 = makeButton(this, "Button2", tx("TSkelton_edit", "点整理(&P)"), {x, 236, half, 28});
+    bindText(Button2, "toolTip", tx("TSkelton_edit", "点数が多すぎるときに整理します"));
+    Repaint = makeButton(this, "Repaint", tx("TSkelton_edit", "再描画(&R)"), {x + half + 6, 236, half, 28});
+    bindText(Repaint, "toolTip", tx("TSkelton_edit", "点の順を整理してグラフを描きなおします"));
 
-    Button3 = makeButton(this, "Button3", QStringLiteral("等価完全弾塑性特性"), {x, 280, kControlsWidth, 28});
-    CheckBox1 = new QCheckBox(QStringLiteral("補助線表示"), this);
+    Button3 = makeButton(this, "Button3", tx("TSkelton_edit", "等価完全弾塑性特性"), {x, 280, kControlsWidth, 28});
+    CheckBox1 = new QCheckBox(this);
+    bindText(CheckBox1, "text", tx("TSkelton_edit", "補助線表示"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(x + 4, 312, kControlsWidth - 4, 22);
 
-    Button4 = makeButton(this, "Button4", QStringLiteral("壁倍率"), {x, 348, half, 28});
+    Button4 = makeButton(this, "Button4", tx("TSkelton_edit", "壁倍率"), {x, 348, half, 28});
     Button4->setEnabled(false);
-    Button6 = makeButton(this, "Button6", QStringLiteral("点番号"), {x + half + 6, 348, half, 28});
-    Button5 = makeButton(this, "Button5", QStringLiteral("グラフコピー"), {x, 382, half, 28});
-    Button7 = makeButton(this, "Button7", QStringLiteral("骨格曲線近似"), {x + half + 6, 382, half, 28});
+    Button6 = makeButton(this, "Button6", tx("TSkelton_edit", "点番号"), {x + half + 6, 348, half, 28});
+    Button5 = makeButton(this, "Button5", tx("TSkelton_edit", "グラフコピー"), {x, 382, half, 28});
+    Button7 = makeButton(this, "Button7", tx("TSkelton_edit", "骨格曲線近似"), {x + half + 6, 382, half, 28});
 
-    Button1 = makeButton(this, "Button1", QStringLiteral("閉じる(&C)"), {x, kImageHeight + 8 - 28, kControlsWidth, 28});
-    Button1->setToolTip(QStringLiteral("編集結果をグラフに表示します"));
+    Button1 = makeButton(this, "Button1", tx("TSkelton_edit", "閉じる(&C)"), {x, kImageHeight + 8 - 28, kControlsWidth, 28});
+    bindText(Button1, "toolTip", tx("TSkelton_edit", "編集結果をグラフに表示します"));
 
     // The results in the order the evaluation reaches them.
     auto* results = new QFrame(this);
@@ -144,14 +163,15 @@ int TSkelton_edit::thinningCount() const {
 
 void TSkelton_edit::FormShow() {
     const SkeletonContext& context = m_source.skeletonContext();
-    const auto scale = [&](std::span<const double> values, const char* axis) {
+    const auto scale = [&](std::span<const double> values, Text axis) {
         if (const auto s = analysis::editorScale(largestMagnitude(values))) return *s;
-        m_interaction->message(std::string(axis) + "のデータがすべて 0 です．目盛りを 1 として表示します．",
-                               "ループデータ不正", ui::Icon::Warning);
+        m_interaction->message(
+            toUtf8(app::tr(axis) + app::tr(app::tx("TSkelton_edit", "のデータがすべて 0 です．目盛りを 1 として表示します．"))),
+            toUtf8(app::tr(app::tx("TSkelton_edit", "ループデータ不正"))), ui::Icon::Warning);
         return 1.0;
     };
-    const double sx = scale(m_source.recordX(), "X軸");
-    const double sy = scale(m_source.recordY(), "Y軸");
+    const double sx = scale(m_source.recordX(), tx("TSkelton_edit", "X軸"));
+    const double sy = scale(m_source.recordY(), tx("TSkelton_edit", "Y軸"));
     m_view = analysis::EditorView::make(kImageWidth, kImageHeight, sx, sy, context.firstQuadrant);
     m_dragging = false;
     m_selected = -1;
@@ -287,16 +307,17 @@ void TSkelton_edit::addPoint(double x, double y) {
             break;
         case analysis::AddResult::StoreFull:
             m_interaction->message(
-                "骨格曲線の点は " + std::to_string(analysis::SkeletonCurve::kSlots) +
-                    " 点までです．これ以上追加できません．\n「点整理」で点を減らしてから追加してください．",
-                "点の追加", ui::Icon::Warning);
+                toUtf8(app::tr(app::tx("TSkelton_edit", "骨格曲線の点は ")) + QString::number(analysis::SkeletonCurve::kSlots) +
+                       app::tr(app::tx("TSkelton_edit",
+                             " 点までです．これ以上追加できません．\n「点整理」で点を減らしてから追加してください．"))),
+                toUtf8(app::tr(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
             break;
         case analysis::AddResult::SameX:
             // Only an unsorted store (after moving points) leaves no place for the new X.
-            m_interaction->message(
-                "点の並びが X の順になっていないため、この位置に点を追加できません．\n"
-                "「再描画」で点を並べ替えてから追加してください．",
-                "点の追加", ui::Icon::Warning);
+            m_interaction->message(toUtf8(app::tr(app::tx("TSkelton_edit",
+                                                "点の並びが X の順になっていないため、この位置に点を追加できません．\n"
+                                                "「再描画」で点を並べ替えてから追加してください．"))),
+                                   toUtf8(app::tr(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
             break;
     }
 }
@@ -343,7 +364,9 @@ void TSkelton_edit::Button3Click() {
         if (number >= 1 && number < static_cast<int>(m_labels.size())) label(number)->setText(fromCp932(text));
     }
     if (e.failure) {
-        m_interaction->message(e.failure->message, e.failure->caption,
+        // The reasons stay Japanese where the report page writes them; here they are shown.
+        m_interaction->message(text::translate("kvx::analysis", e.failure->message.c_str()),
+                               text::translate("kvx::analysis", e.failure->caption.c_str()),
                                e.exclamation ? ui::Icon::Exclamation : ui::Icon::None);
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/t_text_import.h"
 
 #include "app/controls.h"
+#include "app/language.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
 #include "data/standard_csv_writer.h"
@@ -50,12 +51,12 @@ QString trimmedField(const std::vector<std::vector<std::string>>& rows, int row,
 // "N → kN ×0.001", "kN", "mV（換算なし）": what a unit becomes when stored.
 QString conversionText(const QString& unit) {
     const data::UnitConversion c = data::unitConversion(toUtf8(unit));
-    if (c.from.empty()) return QStringLiteral("（単位なし）");
+    if (c.from.empty()) return app::tr(app::tx("TTextImport", "（単位なし）"));
     if (c.from != c.to || c.factor != 1.0)
         return fromUtf8(c.from) + QStringLiteral(" → ") + fromUtf8(c.to) + QStringLiteral(" ×") +
                QString::number(c.factor, 'g', 6);
     if (data::looksLikeUnit(c.from)) return fromUtf8(c.to);
-    return fromUtf8(c.from) + QStringLiteral("（換算なし）");
+    return fromUtf8(c.from) + app::tr(app::tx("TTextImport", "（換算なし）"));
 }
 
 // Files of one lab's rig share the delimiter, the header texts and the
@@ -135,46 +136,76 @@ QString TTextImport::readNote(const data::ImportReport& report) {
     const bool thinned = report.thinnedFrom > 0;
     QString note;
     if (report.skippedRows > 0)
-        note = QStringLiteral("不正な行 %1 行を除").arg(grouped(report.skippedRows)) +
-               (thinned ? QStringLiteral("き、") : QStringLiteral("いて"));
+        note = app::tr(app::tx("TTextImport", "不正な行 %1 行を除")).arg(grouped(report.skippedRows)) +
+               (thinned ? app::tr(app::tx("TTextImport", "き、")) : app::tr(app::tx("TTextImport", "いて")));
     if (thinned)
-        note += QStringLiteral("%1 行を %2 行ごとに間引いて %3 行を")
+        note += app::tr(app::tx("TTextImport", "%1 行を %2 行ごとに間引いて %3 行を"))
                     .arg(grouped(report.thinnedFrom))
                     .arg(report.plan.step)
                     .arg(grouped(report.rowsRead));
     if (note.isEmpty()) return {};
-    return note + QStringLiteral("読み込みました");
+    return note + app::tr(app::tx("TTextImport", "読み込みました"));
 }
 
 TTextImport::TTextImport(ui::Interaction& interaction, data::ForceUnit forceUnit, QWidget* parent)
     : QDialog(parent), m_interaction(&interaction), m_forceUnit(forceUnit) {
     setObjectName(QStringLiteral("TTextImport"));
-    setWindowTitle(QStringLiteral("テキスト読込"));
+    bindText(this, "windowTitle", tx("TTextImport", "テキスト読込"));
     setModal(true);
     buildControls();
     connectSignals();
     resize(980, 780);
+    onLanguageChange(this, [this] { retranslate(); });
+}
+
+void TTextImport::retranslate() {
+    const auto items = [](QComboBox* box, std::initializer_list<Text> texts) {
+        int i = 0;
+        for (const Text& t : texts) box->setItemText(i++, app::tr(t));
+    };
+    items(DelimiterBox, {tx("TTextImport", "カンマ"), tx("TTextImport", "セミコロン"), tx("TTextImport", "タブ"),
+                         tx("TTextImport", "空白")});
+    items(DecimalBox, {tx("TTextImport", "ピリオド"), tx("TTextImport", "カンマ")});
+    showPreviewTitle();
+    if (m_path.empty()) return;  // nothing read yet: no preview, columns or summary
+    // The preview's row roles, the conversions, the order boxes' dash and the summary are texts of the window too.
+    showPreview();
+    m_filling = true;
+    for (int row = 0; row < ColumnTable->rowCount(); ++row)
+        ColumnTable->item(row, kConversion)->setText(conversionText(ColumnTable->item(row, kUnit)->text().trimmed()));
+    m_filling = false;
+    showOrder();
+    showSummary();
+}
+
+void TTextImport::showPreviewTitle() {
+    const QString title = app::tr(app::tx("TTextImport", "先頭 30 行（読んだままと区切った項目）"));
+    m_previewGroup->setTitle(m_path.empty() ? title
+                                            : title + QStringLiteral(": ") + QFileInfo(fromPath(m_path)).fileName());
 }
 
 void TTextImport::buildControls() {
-    auto* dialectGroup = new QGroupBox(QStringLiteral("読み方"), this);
+    auto* dialectGroup = new QGroupBox(this);
+    bindText(dialectGroup, "title", tx("TTextImport", "読み方"));
     auto* grid = new QGridLayout(dialectGroup);
-    const auto addField = [&](int row, int column, const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, dialectGroup);
+    const auto addField = [&](int row, int column, Text caption, QWidget* field) {
+        auto* label = new QLabel(dialectGroup);
+        bindText(label, "text", caption);
         label->setBuddy(field);
         grid->addWidget(label, row, column * 2, Qt::AlignRight);
         grid->addWidget(field, row, column * 2 + 1);
     };
     DelimiterBox = new QComboBox(dialectGroup);
     DelimiterBox->setObjectName(QStringLiteral("DelimiterBox"));
-    DelimiterBox->addItem(QStringLiteral("カンマ"), static_cast<int>(data::Delimiter::Comma));
-    DelimiterBox->addItem(QStringLiteral("セミコロン"), static_cast<int>(data::Delimiter::Semicolon));
-    DelimiterBox->addItem(QStringLiteral("タブ"), static_cast<int>(data::Delimiter::Tab));
-    DelimiterBox->addItem(QStringLiteral("空白"), static_cast<int>(data::Delimiter::Blanks));
+    // Item texts are set by retranslate().
+    DelimiterBox->addItem(QString(), static_cast<int>(data::Delimiter::Comma));
+    DelimiterBox->addItem(QString(), static_cast<int>(data::Delimiter::Semicolon));
+    DelimiterBox->addItem(QString(), static_cast<int>(data::Delimiter::Tab));
+    DelimiterBox->addItem(QString(), static_cast<int>(data::Delimiter::Blanks));
     DecimalBox = new QComboBox(dialectGroup);
     DecimalBox->setObjectName(QStringLiteral("DecimalBox"));
-    DecimalBox->addItem(QStringLiteral("ピリオド"), static_cast<int>(data::DecimalMark::Point));
-    DecimalBox->addItem(QStringLiteral("カンマ"), static_cast<int>(data::DecimalMark::Comma));
+    DecimalBox->addItem(QString(), static_cast<int>(data::DecimalMark::Point));
+    DecimalBox->addItem(QString(), static_cast<int>(data::DecimalMark::Comma));
     EncodingBox = new QComboBox(dialectGroup);
     EncodingBox->setObjectName(QStringLiteral("EncodingBox"));
     EncodingBox->addItem(QStringLiteral("UTF-8"), static_cast<int>(data::FileEncoding::Utf8));
@@ -183,45 +214,49 @@ void TTextImport::buildControls() {
         auto* box = new QSpinBox(dialectGroup);
         box->setObjectName(QLatin1String(name));
         box->setRange(0, maximum);
-        if (noneAtZero) box->setSpecialValueText(QStringLiteral("なし"));
+        if (noneAtZero) bindText(box, "specialValueText", tx("TTextImport", "なし"));
         box->setMaximumWidth(90);
         return box;
     };
     HeaderRowsBox = makeRowBox("HeaderRowsBox", data::kMaxHeaderRows, false);
     NamesRowBox = makeRowBox("NamesRowBox", 0, true);
     UnitsRowBox = makeRowBox("UnitsRowBox", 0, true);
-    addField(0, 0, QStringLiteral("区切り"), DelimiterBox);
-    addField(0, 1, QStringLiteral("小数点"), DecimalBox);
-    addField(0, 2, QStringLiteral("文字コード"), EncodingBox);
-    addField(1, 0, QStringLiteral("見出し行数"), HeaderRowsBox);
-    addField(1, 1, QStringLiteral("名前の行"), NamesRowBox);
-    addField(1, 2, QStringLiteral("単位の行"), UnitsRowBox);
+    addField(0, 0, tx("TTextImport", "区切り"), DelimiterBox);
+    addField(0, 1, tx("TTextImport", "小数点"), DecimalBox);
+    addField(0, 2, tx("TTextImport", "文字コード"), EncodingBox);
+    addField(1, 0, tx("TTextImport", "見出し行数"), HeaderRowsBox);
+    addField(1, 1, tx("TTextImport", "名前の行"), NamesRowBox);
+    addField(1, 2, tx("TTextImport", "単位の行"), UnitsRowBox);
 
-    SkipBadRowsBox = new QCheckBox(QStringLiteral("不正な行を読み飛ばす"), dialectGroup);
+    SkipBadRowsBox = new QCheckBox(dialectGroup);
+    bindText(SkipBadRowsBox, "text", tx("TTextImport", "不正な行を読み飛ばす"));
     SkipBadRowsBox->setObjectName(QStringLiteral("SkipBadRowsBox"));
     grid->addWidget(SkipBadRowsBox, 2, 0, 1, 2);
     auto* thinning = new QHBoxLayout;
-    ThinAutoButton = new QRadioButton(QStringLiteral("自動"), dialectGroup);
+    ThinAutoButton = new QRadioButton(dialectGroup);
     ThinAutoButton->setObjectName(QStringLiteral("ThinAutoButton"));
-    ThinAutoButton->setToolTip(QStringLiteral("30,000 行を超える記録だけを間引きます"));
+    bindText(ThinAutoButton, "text", tx("TTextImport", "自動"));
+    bindText(ThinAutoButton, "toolTip", tx("TTextImport", "30,000 行を超える記録だけを間引きます"));
     ThinAutoButton->setChecked(true);
-    ThinStepButton = new QRadioButton(QStringLiteral("間隔"), dialectGroup);
+    ThinStepButton = new QRadioButton(dialectGroup);
+    bindText(ThinStepButton, "text", tx("TTextImport", "間隔"));
     ThinStepButton->setObjectName(QStringLiteral("ThinStepButton"));
     ThinStepBox = new QSpinBox(dialectGroup);
     ThinStepBox->setObjectName(QStringLiteral("ThinStepBox"));
     ThinStepBox->setRange(1, 1000);
     ThinStepBox->setValue(2);
-    ThinStepBox->setSuffix(QStringLiteral(" 行ごと"));
+    bindText(ThinStepBox, "suffix", tx("TTextImport", " 行ごと"));
     thinning->addWidget(ThinAutoButton);
     thinning->addWidget(ThinStepButton);
     thinning->addWidget(ThinStepBox);
     thinning->addStretch();
-    auto* thinLabel = new QLabel(QStringLiteral("間引き"), dialectGroup);
+    auto* thinLabel = new QLabel(dialectGroup);
+    bindText(thinLabel, "text", tx("TTextImport", "間引き"));
     grid->addWidget(thinLabel, 2, 2, Qt::AlignRight);
     grid->addLayout(thinning, 2, 3, 1, 3);
     grid->setColumnStretch(6, 1);
 
-    auto* previewGroup = m_previewGroup = new QGroupBox(QStringLiteral("先頭 30 行（読んだままと区切った項目）"), this);
+    auto* previewGroup = m_previewGroup = new QGroupBox(this);
     PreviewTable = new QTableWidget(previewGroup);
     PreviewTable->setObjectName(QStringLiteral("PreviewTable"));
     PreviewTable->verticalHeader()->hide();
@@ -231,11 +266,15 @@ void TTextImport::buildControls() {
     PreviewTable->setWordWrap(false);
     (new QVBoxLayout(previewGroup))->addWidget(PreviewTable);
 
-    auto* columnGroup = new QGroupBox(QStringLiteral("列（チャンネルは「使う」列を順番に 16 まで）"), this);
+    auto* columnGroup = new QGroupBox(this);
+    bindText(columnGroup, "title", tx("TTextImport", "列（チャンネルは「使う」列を順番に 16 まで）"));
     ColumnTable = new QTableWidget(0, kColumnFields, columnGroup);
     ColumnTable->setObjectName(QStringLiteral("ColumnTable"));
-    ColumnTable->setHorizontalHeaderLabels({QStringLiteral("列"), QStringLiteral("使う"), QStringLiteral("順番"),
-                                            QStringLiteral("名前"), QStringLiteral("単位"), QStringLiteral("換算")});
+    onLanguageChange(ColumnTable, [table = ColumnTable] {
+        table->setHorizontalHeaderLabels({app::tr(app::tx("TTextImport", "列")), app::tr(app::tx("TTextImport", "使う")),
+                                          app::tr(app::tx("TTextImport", "順番")), app::tr(app::tx("TTextImport", "名前")),
+                                          app::tr(app::tx("TTextImport", "単位")), app::tr(app::tx("TTextImport", "換算"))});
+    });
     ColumnTable->verticalHeader()->hide();
     ColumnTable->verticalHeader()->setDefaultSectionSize(24);
     ColumnTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -260,12 +299,17 @@ void TTextImport::buildControls() {
     SummaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const QRect buttonSize(0, 0, 120, 30);
-    DetectedButton = makeButton(this, QStringLiteral("DetectedButton"), QStringLiteral("検出値に戻す"), buttonSize);
-    DetectedButton->setToolTip(QStringLiteral("ファイルから検出した読み方と列に戻します"));
-    ReadButton = makeButton(this, QStringLiteral("ReadButton"), QStringLiteral("読込"), buttonSize);
-    SaveButton = makeButton(this, QStringLiteral("SaveButton"), QStringLiteral("標準形式で保存"), buttonSize);
-    SaveButton->setToolTip(QStringLiteral("この設定で読んだデータを標準CSV形式のファイルに書き出します"));
-    CancelButton = makeButton(this, QStringLiteral("CancelButton"), QStringLiteral("キャンセル"), buttonSize);
+    const auto button = [&](const char* name, Text caption) {
+        QPushButton* b = makeButton(this, QLatin1String(name), QString(), buttonSize);
+        bindText(b, "text", caption);
+        return b;
+    };
+    DetectedButton = button("DetectedButton", tx("TTextImport", "検出値に戻す"));
+    bindText(DetectedButton, "toolTip", tx("TTextImport", "ファイルから検出した読み方と列に戻します"));
+    ReadButton = button("ReadButton", tx("TTextImport", "読込"));
+    SaveButton = button("SaveButton", tx("TTextImport", "標準形式で保存"));
+    bindText(SaveButton, "toolTip", tx("TTextImport", "この設定で読んだデータを標準CSV形式のファイルに書き出します"));
+    CancelButton = button("CancelButton", tx("TTextImport", "キャンセル"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(DetectedButton);
     buttons->addStretch();
@@ -314,8 +358,8 @@ void TTextImport::load(const std::string& path, std::string_view bytes, const da
     m_bytes.assign(bytes);
     m_detected = detected;
     m_shapeKey = shapeKey(m_bytes, detected.dialect);
-    m_savedNote.clear();
-    m_previewGroup->setTitle(QStringLiteral("先頭 30 行（読んだままと区切った項目）: ") + QFileInfo(fromPath(path)).fileName());
+    m_savedPath.clear();
+    showPreviewTitle();
     if (const auto remembered = recall(m_shapeKey)) {
         showSettings(*remembered);
         // The same shape under the detected dialect may still split otherwise
@@ -395,7 +439,7 @@ void TTextImport::reparse() {
 
 void TTextImport::edited() {
     m_remembered = false;
-    m_savedNote.clear();
+    m_savedPath.clear();
 }
 
 void TTextImport::replan() {
@@ -415,7 +459,7 @@ void TTextImport::showPreview() {
     PreviewTable->clear();
     PreviewTable->setRowCount(static_cast<int>(m_preview.size()));
     PreviewTable->setColumnCount(2 + fields);
-    QStringList headings{QStringLiteral("行"), QStringLiteral("読んだまま")};
+    QStringList headings{app::tr(app::tx("TTextImport", "行")), app::tr(app::tx("TTextImport", "読んだまま"))};
     for (int f = 1; f <= fields; ++f) headings << QString::number(f);
     PreviewTable->setHorizontalHeaderLabels(headings);
     const QColor headerShade = palette().color(QPalette::Button);
@@ -424,9 +468,9 @@ void TTextImport::showPreview() {
         const int headerRow = r + 1;  // preview rows are the file's non-blank lines, as header rows count
         QString role;
         if (headerRow <= d.headerRows)
-            role = headerRow == d.namesRow   ? QStringLiteral("名前")
-                   : headerRow == d.unitsRow ? QStringLiteral("単位")
-                                             : QStringLiteral("見出し");
+            role = headerRow == d.namesRow   ? app::tr(app::tx("TTextImport", "名前"))
+                   : headerRow == d.unitsRow ? app::tr(app::tx("TTextImport", "単位"))
+                                             : app::tr(app::tx("TTextImport", "見出し"));
         auto* number = fixedItem(QString::number(line.lineNumber) + (role.isEmpty() ? QString() : QLatin1Char(' ') + role));
         PreviewTable->setItem(r, 0, number);
         // A tab would show as nothing at all; the arrow shows where it is.
@@ -560,7 +604,7 @@ void TTextImport::showOrder() {
         const auto at = std::find(m_order.begin(), m_order.end(), c);
         // The dash stands for "not used"; a used column's first place is a plain 1.
         if (at == m_order.end()) {
-            box->setSpecialValueText(QStringLiteral("－"));
+            box->setSpecialValueText(app::tr(app::tx("TTextImport", "－")));
             box->setRange(0, 0);
             box->setEnabled(false);
         } else {
@@ -604,45 +648,46 @@ void TTextImport::orderChanged(int column, int position) {
 void TTextImport::showSummary() {
     QStringList lines;
     const auto failedWith = [&](const QString& why) {
-        lines << QStringLiteral("読み込めません: ") + why;
+        lines << app::tr(app::tx("TTextImport", "読み込めません: ")) + why;
         SummaryLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     };
     SummaryLabel->setStyleSheet(QString());
     if (!m_parsed.failure.empty()) {
         failedWith(fromUtf8(m_parsed.failure));
         if (!SkipBadRowsBox->isChecked() && m_parsed.rows > 0)
-            lines << QStringLiteral("「不正な行を読み飛ばす」にチェックすると、その行を除いて読み込みます");
+            lines << app::tr(app::tx("TTextImport", "「不正な行を読み飛ばす」にチェックすると、その行を除いて読み込みます"));
     } else if (!m_plan.failure.empty()) {
         failedWith(fromUtf8(m_plan.failure));
     } else {
         const int kept = static_cast<int>(m_plan.keptRows.size());
         const int channels = static_cast<int>(m_plan.columns.size());
         if (m_plan.thinned)
-            lines << QStringLiteral("%1 行 → %2 行（%3 行ごとに間引き、反転点と最大・最小荷重の行は残します）、%4 チャンネル")
+            lines << app::tr(app::tx("TTextImport", "%1 行 → %2 行（%3 行ごとに間引き、反転点と最大・最小荷重の行は残します）、%4 チャンネル"))
                          .arg(grouped(m_parsed.rows), grouped(kept))
                          .arg(m_plan.step)
                          .arg(channels);
         else
-            lines << QStringLiteral("%1 行、%2 チャンネルを読み込みます").arg(grouped(kept)).arg(channels);
+            lines << app::tr(app::tx("TTextImport", "%1 行、%2 チャンネルを読み込みます")).arg(grouped(kept)).arg(channels);
         if (m_parsed.skippedRows > 0) {
             QStringList at;
             for (std::size_t i = 0; i < m_parsed.skippedLines.size() && i < 5; ++i)
                 at << QString::number(m_parsed.skippedLines[i]);
-            lines << QStringLiteral("不正な行 %1 行を読み飛ばします（第 %2 行%3）")
+            lines << app::tr(app::tx("TTextImport", "不正な行 %1 行を読み飛ばします（第 %2 行%3）"))
                          .arg(grouped(m_parsed.skippedRows), at.join(QStringLiteral(", ")),
-                              m_parsed.skippedRows > static_cast<int>(at.size()) ? QStringLiteral(" ほか") : QString());
+                              m_parsed.skippedRows > static_cast<int>(at.size()) ? app::tr(app::tx("TTextImport", " ほか"))
+                                                                                 : QString());
         }
         if (m_plan.forceChannel >= 0) {
             const auto i = static_cast<std::size_t>(m_plan.forceChannel);
-            lines << QStringLiteral("荷重: %1 CH「%2」（%3）")
+            lines << app::tr(app::tx("TTextImport", "荷重: %1 CH「%2」（%3）"))
                          .arg(m_plan.forceChannel + 1)
                          .arg(fromUtf8(m_plan.names[i]), fromUtf8(m_plan.units[i].to));
         } else {
-            lines << QStringLiteral("荷重の列がありません（単位 kN, N, kgf などの列を「使う」にしてください）");
+            lines << app::tr(app::tx("TTextImport", "荷重の列がありません（単位 kN, N, kgf などの列を「使う」にしてください）"));
         }
     }
-    if (m_remembered) lines << QStringLiteral("同じ形のファイルを前回読み込んだときの設定です");
-    if (!m_savedNote.isEmpty()) lines << m_savedNote;
+    if (m_remembered) lines << app::tr(app::tx("TTextImport", "同じ形のファイルを前回読み込んだときの設定です"));
+    if (!m_savedPath.isEmpty()) lines << app::tr(app::tx("TTextImport", "保存しました: ")) + m_savedPath;
     SummaryLabel->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -683,8 +728,8 @@ void TTextImport::ReadButtonClick() {
 void TTextImport::SaveButtonClick() {
     const QFileInfo source(fromPath(m_path));
     ui::FileDialogRequest request;
-    request.title = "標準形式で保存";
-    request.filter = "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*";
+    request.title = toUtf8(app::tr(app::tx("TTextImport", "標準形式で保存")));
+    request.filter = toUtf8(app::tr(app::tx("TTextImport", "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = toPath(source.absolutePath() + QLatin1Char('/') + source.completeBaseName() +
                                  QStringLiteral(".kvx.csv"));
@@ -693,19 +738,19 @@ void TTextImport::SaveButtonClick() {
     const std::string path = data::withCsvExtension(*chosen);
     // The lab's own record is the one thing that must never be replaced.
     if (QFileInfo(fromPath(path)).absoluteFilePath() == source.absoluteFilePath()) {
-        m_interaction->message("読み込み中のファイルには保存できません．別の名前を指定してください\n" + path,
-                               "標準形式で保存", ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TTextImport", "読み込み中のファイルには保存できません．別の名前を指定してください\n"))) + path,
+                               toUtf8(app::tr(app::tx("TTextImport", "標準形式で保存"))), ui::Icon::Warning);
         return;
     }
     auto table = std::make_unique<data::MeasurementData>();
     if (!data::importDelimitedText(m_bytes, settings(), m_forceUnit, *m_interaction, *table)) return;
     if (!data::writeDataSet(path, *table)) {
-        m_interaction->message("標準形式のファイルを保存できませんでした\n" + path, "ファイル出力エラー",
-                               ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::tr(app::tx("TTextImport", "標準形式のファイルを保存できませんでした\n"))) + path,
+                               toUtf8(app::tr(app::tx("TTextImport", "ファイル出力エラー"))), ui::Icon::Warning);
         return;
     }
     remember();
-    m_savedNote = QStringLiteral("保存しました: ") + fromPath(path);
+    m_savedPath = fromPath(path);
     showSummary();
 }
 

@@ -76,6 +76,9 @@ public:
 private:
     void buildControls();
     void connectSignals();
+    /// The texts made at run time, made again in the language in use.
+    void retranslate();
+    void showPreviewTitle();
 
     // Parse once per change of the dialect, plan once per change of the columns.
     void reparse();
@@ -114,7 +117,7 @@ private:
     std::vector<int> m_order;  // file columns from 1 in channel order: the used ones
     std::vector<QString> m_headerNames, m_headerUnits;  // per file column, as the header rows give them
     bool m_filling = false;    // the cells are being filled, not edited
-    QString m_savedNote;       // after "標準形式で保存", until the next change
+    QString m_savedPath;       // written by "標準形式で保存", told until the next change
 };
 
 }  // namespace kvx::app
