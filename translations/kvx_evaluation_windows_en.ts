@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>降伏点変位（角）</source>
-        <translation>Yield displ. (angle)</translation>
+        <translation>Yield displ.</translation>
     </message>
     <message>
         <source>終局変位</source>
@@ -76,19 +76,19 @@
     </message>
     <message>
         <source>降伏変形</source>
-        <translation>Yield deformation</translation>
+        <translation>Yield def.</translation>
     </message>
     <message>
         <source>終局変形</source>
-        <translation>Ultimate deformation</translation>
+        <translation>Ult. def.</translation>
     </message>
     <message>
         <source>塑性率</source>
-        <translation>Ductility factor</translation>
+        <translation>Ductility</translation>
     </message>
     <message>
         <source>終局耐力 Pu</source>
-        <translation>Ultimate load Pu</translation>
+        <translation>Ult. load Pu</translation>
     </message>
     <message>
         <source>日本 (完全弾塑性)</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>日本 (骨格編集)</source>
-        <translation>Japan (skeleton editor)</translation>
+        <translation>Japan (edited skeleton)</translation>
     </message>
     <message>
         <source>このグラフでは評価していません（「骨格曲線」と「完全弾塑性」を選んでグラフを描くと求めます）</source>
@@ -149,7 +149,7 @@
     <message>
         <source>最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.
 該当する点を追加してください．</source>
-        <translation>No point was found past the maximum load where the load has fallen to 0.8 Pmax or less.
+        <translation>No point was found past the maximum load where the load has fallen to 0.8 Pmax or less. 
 Add such a point.</translation>
     </message>
     <message>

@@ -450,7 +450,11 @@ void TSeriesSummary::showSource() {
 }
 
 void TSeriesSummary::retranslate() {
-    showHeadings();
+    {
+        const QSignalBlocker quiet(RowList);
+        showHeadings();
+        RowList->resizeColumnsToContents();  // the headings of the other language are wider or narrower
+    }
     showSource();
     // The message about L or α, the tabs and the pages; the last summary stays when L or α is refused.
     if (!recompute()) render();
@@ -504,7 +508,9 @@ void TSeriesSummary::render() {
             if (r.minus == minus) out.push_back(r.fileName);
         return out;
     };
-    const auto captions = chartCaptions();
+    // The window's chart names the reference angle's load in the language in use; the printed page's stays Japanese.
+    auto captions = chartCaptions();
+    captions[3] = toUtf8(referenceHeading(captions[3]));
     // Before any file: what to do rather than a count of none.
     const std::string hint = "「ファイル開く」で耐力特性ファイルを開いてください";
     PlusPage->render(m_summary.plus, m_rows.empty() ? hint : m_summary.plusFailure, names(false), captions, m_unit);
