@@ -4,13 +4,14 @@
 #include "analysis/curve_helpers.h"
 #include "text/number.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 
 namespace kvx::analysis {
 namespace {
 
-constexpr const char* kGammaPointMessage = "対応する座標点を見いだすことができません";
+std::string gammaPointMessage() { return text::translate("kvx::analysis", "対応する座標点を見いだすことができません"); }
 
 std::string fixed2(const std::optional<double>& v) { return v ? text::format("%10.2f", *v) : std::string(); }
 
@@ -112,7 +113,7 @@ RecordValues recordValues(std::span<const double> x, std::span<const double> y, 
 
 std::optional<StepFailure> measuredValues(std::span<const double> x, std::span<const double> y, const PlotUnits& u,
                                           CharacteristicLabels& labels, MeasuredValues& out) {
-    if (!angleLoads(x, y, mirrored(x, y), out)) return StepFailure{kGammaPointMessage, "gamma_point error"};
+    if (!angleLoads(x, y, mirrored(x, y), out)) return StepFailure{gammaPointMessage(), "gamma_point error"};
     setColumn(labels, "PP120", "MP120", "AVP120", out.at120);
     setColumn(labels, "PP2G", "MP2G", "AVP2G", out.halfPeak);
     out.twoThirds = {labels.number("PP23"), labels.number("MP23"), labels.number("AVP23")};
@@ -142,7 +143,7 @@ std::optional<StepFailure> approximationValues(std::span<const double> x, std::s
         out.twoThirds.minus = neg.y[indexOfMax(neg.y)] * 2 / 3;
         out.twoThirds.average = mean(out.twoThirds.plus, out.twoThirds.minus);
     }
-    if (!angleLoads(x, y, neg, out)) return StepFailure{kGammaPointMessage, "gamma_point error"};
+    if (!angleLoads(x, y, neg, out)) return StepFailure{gammaPointMessage(), "gamma_point error"};
     setColumn(labels, "APP120", "AMP120", "AAVP120", out.at120);
     setColumn(labels, "APP23", "AMP23", "AAVP23", out.twoThirds);
     setColumn(labels, "APP2G", "AMP2G", "AAVP2G", out.halfPeak);

@@ -3,6 +3,7 @@
 
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/source_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,14 +123,14 @@ MethodResult<Eeep> eeep(const std::vector<EnvelopePoint>& p, int levelPoints) {
     e.Ppeak = p[ip].second;
     e.dpeak = p[ip].first;
     if (!(e.Ppeak > 0)) {
-        r.error = "最大荷重が正になりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "最大荷重が正になりません");
         return r;
     }
     e.du = fallingTo(p, ip, 0.8 * e.Ppeak, e.duAtLastPoint);
     const auto d04 = firstReaching(p, 0.4 * e.Ppeak);
     e.d04 = d04 ? d04->first : 0.0;
     if (!(e.d04 > 0)) {
-        r.error = "0.4 Ppeak の変形が正にならず、弾性剛性 ke が求まりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "0.4 Ppeak の変形が正にならず、弾性剛性 ke が求まりません");
         return r;
     }
     e.ke = 0.4 * e.Ppeak / e.d04;
@@ -143,7 +144,7 @@ MethodResult<Eeep> eeep(const std::vector<EnvelopePoint>& p, int levelPoints) {
     }
     e.dyield = e.Pyield / e.ke;
     if (!(e.dyield > 0)) {
-        r.error = "降伏変形が正にならず、塑性率が求まりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "降伏変形が正にならず、塑性率が求まりません");
         return r;
     }
     e.mu = e.du / e.dyield;
@@ -161,19 +162,19 @@ MethodResult<En12512> en12512(const std::vector<EnvelopePoint>& p, int levelPoin
     const std::size_t ip = peakIndex(p);
     e.Fmax = p[ip].second;
     if (!(e.Fmax > 0)) {
-        r.error = "最大荷重が正になりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "最大荷重が正になりません");
         return r;
     }
     const auto v01 = firstReaching(p, 0.1 * e.Fmax);
     const auto v04 = firstReaching(p, 0.4 * e.Fmax);
     if (!v01 || !v04) {
-        r.error = "0.4 Fmax に達する点がありません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "0.4 Fmax に達する点がありません");
         return r;
     }
     e.v01 = v01->first;
     e.v04 = v04->first;
     if (!(e.v04 > e.v01)) {
-        r.error = "0.1 Fmax と 0.4 Fmax の点を結ぶ直線の勾配が正になりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "0.1 Fmax と 0.4 Fmax の点を結ぶ直線の勾配が正になりません");
         return r;
     }
     e.k1 = 0.3 * e.Fmax / (e.v04 - e.v01);
@@ -186,7 +187,7 @@ MethodResult<En12512> en12512(const std::vector<EnvelopePoint>& p, int levelPoin
     e.vy = (e.Ft - k2 * e.vt - 0.1 * e.Fmax + e.k1 * e.v01) / (e.k1 - k2);
     e.Fy = 0.1 * e.Fmax + e.k1 * (e.vy - e.v01);
     if (!(e.vy > 0)) {
-        r.error = "降伏変形が正にならず、塑性率が求まりません";
+        r.error = QT_TRANSLATE_NOOP("kvx::analysis", "降伏変形が正にならず、塑性率が求まりません");
         return r;
     }
     e.vu = fallingTo(p, ip, 0.8 * e.Fmax, e.vuAtLastPoint);

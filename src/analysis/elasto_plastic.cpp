@@ -3,6 +3,7 @@
 
 #include "analysis/curve_helpers.h"
 #include "analysis/elasto_steps.h"
+#include "text/source_text.h"
 
 #include <cmath>
 
@@ -15,10 +16,12 @@ ElastoResult fail(const char* message, const char* caption, bool exclamation = f
     return r;
 }
 
-constexpr const char* kNoPoint = "対応する点が見つかりません";
+// The report and the comparison table keep these in Japanese; windows and the
+// batch translate them when they show them.
+constexpr const char* kNoPoint = QT_TRANSLATE_NOOP("kvx::analysis", "対応する点が見つかりません");
 constexpr const char* kNoUltimate =
-    "最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.\n該当する点を追加してください．";
-constexpr const char* kNoUltimateCaption = "0.8Pmaxの点が見つけられない";
+    QT_TRANSLATE_NOOP("kvx::analysis", "最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.\n該当する点を追加してください．");
+constexpr const char* kNoUltimateCaption = QT_TRANSLATE_NOOP("kvx::analysis", "0.8Pmaxの点が見つけられない");
 
 }  // namespace
 
@@ -86,7 +89,7 @@ ElastoResult elastoPlastic(std::span<const double> x, std::span<const double> y)
     m.k2 = (0.9 * P - 0.4 * P) / (m.X09 - m.X04);
 
     const auto t = tangentPoint(x, y, P, m.X04, m.k2);
-    if (!t) return fail("平行する接線が見つかりません", "Pararel_point error");
+    if (!t) return fail(QT_TRANSLATE_NOOP("kvx::analysis", "平行する接線が見つかりません"), "Pararel_point error");
     m.Tx = t->x, m.Ty = t->y;
 
     m.xc = ((m.Ty - 0.4 * P) + m.k1 * m.X04 - m.k2 * m.Tx) / (m.k1 - m.k2);
@@ -102,7 +105,7 @@ ElastoResult elastoPlastic(std::span<const double> x, std::span<const double> y)
     const double du = m.du;
     m.dv = du - std::sqrt(du * du - 2 * m.S / m.K);
     m.Pu = m.K * m.dv;
-    if (!(std::isfinite(m.Pu) && m.Pu >= 0)) return fail("降伏耐力は求まりません", "elasto_plastic error");
+    if (!(std::isfinite(m.Pu) && m.Pu >= 0)) return fail(QT_TRANSLATE_NOOP("kvx::analysis", "降伏耐力は求まりません"), "elasto_plastic error");
     return {m, {}};
 }
 

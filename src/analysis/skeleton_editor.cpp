@@ -5,6 +5,7 @@
 #include "analysis/elasto_steps.h"
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/source_text.h"
 
 #include <cmath>
 #include <ctime>
@@ -149,17 +150,18 @@ EditorEvaluation evaluateEditorPoints(std::span<const double> x, std::span<const
     EditorEvaluation e;
     const std::size_t n = std::min(x.size(), y.size());
     x = x.first(n), y = y.first(n);
+    // Kept in Japanese for the report page; translated where shown.
     const auto stop = [&](const char* message, const char* caption, bool exclamation = false) {
         e.failure = StepFailure{message, caption};
         e.exclamation = exclamation;
         return e;
     };
-    if (n < 2) return stop("対応する点が見つかりません", "gamma_number error");
+    if (n < 2) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "対応する点が見つかりません"), "gamma_number error");
     const std::size_t iMax = indexOfMax(y);
     e.Pmax = y[iMax], e.gm = x[iMax];
     const double P = e.Pmax;
     const auto levels = levelDeformations(x, y, P);
-    if (!levels) return stop("対応する点が見つかりません", "gamma_number error");
+    if (!levels) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "対応する点が見つかりません"), "gamma_number error");
     e.X01 = levels->X01, e.X04 = levels->X04, e.X09 = levels->X09;
     e.labels["Label5"] = text::format("Max  %.2f", P);
     e.labels["Label20"] = text::format("gm  %.5f", e.gm);
@@ -171,7 +173,7 @@ EditorEvaluation evaluateEditorPoints(std::span<const double> x, std::span<const
     e.k1 = (0.4 * P - 0.1 * P) / (e.X04 - e.X01);
     e.k2 = (0.9 * P - 0.4 * P) / (e.X09 - e.X04);
     const auto t = tangentPoint(x, y, P, e.X04, e.k2);
-    if (!t) return stop("平行する接線が見つかりません", "Pararel_point error");
+    if (!t) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "平行する接線が見つかりません"), "Pararel_point error");
     e.Tx = t->x, e.Ty = t->y;
     e.labels["Label9"] = text::format("Tangential  %.5f  %.2f", e.Tx, e.Ty);
     e.reached = 2;
@@ -179,7 +181,7 @@ EditorEvaluation evaluateEditorPoints(std::span<const double> x, std::span<const
     e.xc = ((e.Ty - 0.4 * P) + e.k1 * e.X04 - e.k2 * e.Tx) / (e.k1 - e.k2);
     e.Py = 0.4 * P + e.k1 * (e.xc - e.X04);
     const auto gy = deformationAtLevel(x, y, e.Py);
-    if (!gy) return stop("対応する点が見つかりません", "gamma_number error");
+    if (!gy) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "対応する点が見つかりません"), "gamma_number error");
     e.gy = *gy;
     e.K = e.Py / e.gy;
     e.labels["Label14"] = text::format("Cross point %.5f  %.2f", e.xc, e.Py);
@@ -189,8 +191,8 @@ EditorEvaluation evaluateEditorPoints(std::span<const double> x, std::span<const
 
     const auto ult = ultimatePoint(x, y, P);
     if (!ult)
-        return stop("最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.\n該当する点を追加してください．",
-                    "0.8Pmaxの点が見つけられない", true);
+        return stop(QT_TRANSLATE_NOOP("kvx::analysis", "最大荷重を超えて8割以下に耐力が低下する点を見つけられませんでした.\n該当する点を追加してください．"),
+                    QT_TRANSLATE_NOOP("kvx::analysis", "0.8Pmaxの点が見つけられない"), true);
     e.du = ult->du;
     e.P8x = x[ult->index], e.P8y = y[ult->index];
     e.S = ult->S;
@@ -199,11 +201,11 @@ EditorEvaluation evaluateEditorPoints(std::span<const double> x, std::span<const
 
     const double du = e.du;
     const double radicand = du * du - 2 * e.S / e.K;
-    if (!(radicand >= 0)) return stop("負になりました", "エラー", true);
+    if (!(radicand >= 0)) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "負になりました"), QT_TRANSLATE_NOOP("kvx::analysis", "エラー"), true);
     e.dv = du - std::sqrt(radicand);
     e.Pu = e.K * e.dv;
     e.labels["Label17"] = text::format("P8   %.5f  %.2f", du, e.Pu);
-    if (!(std::isfinite(e.Pu) && e.Pu >= 0)) return stop("降伏耐力は求まりません", "elasto_plastic error");
+    if (!(std::isfinite(e.Pu) && e.Pu >= 0)) return stop(QT_TRANSLATE_NOOP("kvx::analysis", "降伏耐力は求まりません"), "elasto_plastic error");
     e.reached = 5;
 
     const char* lu = u.load.c_str();

@@ -4,6 +4,7 @@
 #include "text/cp932.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -93,7 +94,8 @@ std::optional<StepFailure> WallEvaluation::copy(const SkeletonCurve& curve, cons
                                                 const std::string& xUnit, data::ForceUnit unit,
                                                 const WallSource& source) {
     if (xUnit != "rad")
-        return StepFailure{"X軸の単位が'rad'でありませんので，壁倍率を評価することはできません", "X軸データエラー"};
+        return StepFailure{text::translate("kvx::analysis", "X軸の単位が'rad'でありませんので，壁倍率を評価することはできません"),
+                           text::translate("kvx::analysis", "X軸データエラー")};
     m_unit = unit;
     m_source = source;
 
@@ -157,8 +159,8 @@ std::optional<StepFailure> WallEvaluation::copy(const SkeletonCurve& curve, cons
     const auto failure = reevaluate();
     m_canReevaluate = false;
     if (!h.evaluated)
-        return StepFailure{"等価完全弾塑性特性が評価されていません．\nスケルトン編集の「等価完全弾塑性特性」で評価してください．",
-                           "壁倍率評価"};
+        return StepFailure{text::translate("kvx::analysis", "等価完全弾塑性特性が評価されていません．\nスケルトン編集の「等価完全弾塑性特性」で評価してください．"),
+                           text::translate("kvx::analysis", "壁倍率評価")};
     return failure;
 }
 
@@ -177,7 +179,8 @@ void WallEvaluation::setReference(int item) {
 std::optional<StepFailure> WallEvaluation::reevaluate() {
     const auto read = [&](const char* name, float& out) -> std::optional<StepFailure> {
         const auto v = parseNumber(text(name));
-        if (!v) return StepFailure{"「" + text(name) + "」は数値として読み取れません（" + name + "）", "入力エラー"};
+        if (!v) return StepFailure{text::format(text::translate("kvx::analysis", "「%s」は数値として読み取れません（%s）").c_str(), text(name).c_str(), name),
+                                   text::translate("kvx::analysis", "入力エラー")};
         out = *v;
         return std::nullopt;
     };
@@ -203,9 +206,9 @@ std::optional<StepFailure> WallEvaluation::reevaluate() {
         factor = 0.2f / *n.Ds;
         puDs = n.Pu * 0.2f / *n.Ds;
     } else {
-        problem = StepFailure{"μ = γu/γv が 0.5 以下（または γv が 0）のため Ds を求めることができません．\n"
-                              "現行基準の短期許容せん断耐力は評価できません．",
-                              "再評価エラー"};
+        problem = StepFailure{text::translate("kvx::analysis", "μ = γu/γv が 0.5 以下（または γv が 0）のため Ds を求めることができません．\n"
+                                                "現行基準の短期許容せん断耐力は評価できません．"),
+                              text::translate("kvx::analysis", "再評価エラー")};
     }
     set("Edit13", n.mu ? generalText(*n.mu) : "");
     set("Edit14", n.Ds ? generalText(*n.Ds) : "");
@@ -236,7 +239,7 @@ std::optional<StepFailure> WallEvaluation::reevaluate() {
         if (n.multiplierCurrent && *n.multiplierFormer != 0.0f)
             n.ratio = *n.multiplierCurrent / *n.multiplierFormer;
     } else if (!problem) {
-        problem = StepFailure{"壁長さ L には正の値を入力してください．", "再評価エラー"};
+        problem = StepFailure{text::translate("kvx::analysis", "壁長さ L には正の値を入力してください．"), text::translate("kvx::analysis", "再評価エラー")};
     }
     set("Edit18", n.QaCurrent ? generalText(*n.QaCurrent) : "");
     set("Edit19", generalText(*n.QaFormer));

@@ -3,6 +3,7 @@
 
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cassert>
@@ -46,10 +47,10 @@ void ConversionSlots::mark(int slot) {
 
 std::optional<std::string> conversionRefusal(const MeasurementData& data, const AngleFormulaSettings& s) {
     const bool formulaA = s.formula == AngleFormula::A;
-    if ((formulaA ? s.divisorA : s.divisorB) == 0) return "変換式の L に 0 は指定できません";
+    if ((formulaA ? s.divisorA : s.divisorB) == 0) return text::translate("kvx::data", "変換式の L に 0 は指定できません");
     const int n = data.channelCount();
     const auto beyond = [n](int channel) {
-        return text::format("チャンネル %d はデータにありません（1 ～ %d CH）", channel, n);
+        return text::format(text::translate("kvx::data", "チャンネル %d はデータにありません（1 ～ %d CH）").c_str(), channel, n);
     };
     if (formulaA) {
         if (!isChannelOf(data, s.channelA)) return beyond(s.channelA);
@@ -58,7 +59,7 @@ std::optional<std::string> conversionRefusal(const MeasurementData& data, const 
         return beyond(s.channelC);
     }
     // Column 0 of the converted set is the force the angles are drawn against.
-    if (data.ForceChannel < 0 || data.ForceChannel >= n) return "力の単位 (kN / kg) のチャンネルがないため変換できません";
+    if (data.ForceChannel < 0 || data.ForceChannel >= n) return text::translate("kvx::data", "力の単位 (kN / kg) のチャンネルがないため変換できません");
     return std::nullopt;
 }
 

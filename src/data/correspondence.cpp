@@ -5,6 +5,7 @@
 #include "text/line_reader.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -70,8 +71,8 @@ std::optional<std::string> reduceColumns(std::string_view bytes, const Correspon
             const int e = c.entries[static_cast<std::size_t>(k - 1)];
             // A short line would silently lose its columns: refuse the file instead.
             if (e < 1 || static_cast<std::size_t>(e) > fields.size()) {
-                ia.message(text::format("データエラー 第 %d 行\n%d チャンネル目のデータがありません．", in.lineNumber(), e),
-                           "データエラー", ui::Icon::Warning);
+                ia.message(text::format(text::translate("kvx::data", "データエラー 第 %d 行\n%d チャンネル目のデータがありません．").c_str(), in.lineNumber(), e),
+                           text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
                 return std::nullopt;
             }
             if (k > 1) out += ',';
@@ -86,13 +87,13 @@ bool buildReducedFile(const std::string& dataFileName, const std::string& reduce
                       ui::Interaction& ia) {
     const auto bytes = text::readFileBytes(dataFileName);
     if (!bytes) {
-        ia.message("データファイルを開くことができません\n" + dataFileName, "ファイルエラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::data", "データファイルを開くことができません\n") + dataFileName, text::translate("kvx::data", "ファイルエラー"), ui::Icon::Warning);
         return false;
     }
     const auto reduced = reduceColumns(*bytes, c, ia);
     if (!reduced) return false;
     if (!text::replaceFile(reducedPath, *reduced)) {
-        ia.message("一時ファイルを作成できません（書き込みできないフォルダです）\n" + reducedPath, "ファイル出力エラー",
+        ia.message(text::translate("kvx::data", "一時ファイルを作成できません（書き込みできないフォルダです）\n") + reducedPath, text::translate("kvx::data", "ファイル出力エラー"),
                    ui::Icon::Warning);
         return false;
     }
@@ -103,8 +104,8 @@ bool saveReducedFile(const std::string& reducedPath, std::string target, const s
                      ui::Interaction& ia) {
     std::error_code ec;
     if (target == dataFileName || std::filesystem::equivalent(target, dataFileName, ec)) {
-        ia.message("保存しようとするファイル名はオリジナルのデータファイル名と同一です．\nこの名前では保存することはできません",
-                   "ファイル名エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::data", "保存しようとするファイル名はオリジナルのデータファイル名と同一です．\nこの名前では保存することはできません"),
+                   text::translate("kvx::data", "ファイル名エラー"), ui::Icon::Warning);
         return false;
     }
     target = withCsvExtension(target);
@@ -116,7 +117,7 @@ bool saveReducedFile(const std::string& reducedPath, std::string target, const s
         std::fclose(in);
     }
     if (!in || !text::replaceFile(target, content)) {
-        ia.message("ファイルを保存できませんでした\n" + target, "ファイル出力エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::data", "ファイルを保存できませんでした\n") + target, text::translate("kvx::data", "ファイル出力エラー"), ui::Icon::Warning);
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "data/force_unit.h"
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <array>
@@ -103,19 +104,19 @@ std::vector<int> reversalRows(const std::vector<double>& values) {
 ImportPlan planImport(const ParsedText& parsed, const ImportSettings& settings) {
     ImportPlan plan;
     if (parsed.rows == 0 || parsed.columnCount == 0) {
-        plan.failure = parsed.failure.empty() ? "数値の行がありません" : parsed.failure;
+        plan.failure = parsed.failure.empty() ? text::translate("kvx::data", "数値の行がありません") : parsed.failure;
         return plan;
     }
     plan.columns = settings.columns;
     if (plan.columns.empty())
         for (int c = 1; c <= std::min(parsed.columnCount, kMaxChannels); ++c) plan.columns.push_back(c);
     if (static_cast<int>(plan.columns.size()) > kMaxChannels) {
-        plan.failure = text::format("チャンネルは %d までです（%zu 列が選ばれています）", kMaxChannels, plan.columns.size());
+        plan.failure = text::format(text::translate("kvx::data", "チャンネルは %d までです（%zu 列が選ばれています）").c_str(), kMaxChannels, plan.columns.size());
         return plan;
     }
     for (int c : plan.columns)
         if (c < 1 || c > parsed.columnCount) {
-            plan.failure = text::format("%d 列目はファイルにありません（1 ～ %d 列）", c, parsed.columnCount);
+            plan.failure = text::format(text::translate("kvx::data", "%d 列目はファイルにありません（1 ～ %d 列）").c_str(), c, parsed.columnCount);
             return plan;
         }
 
@@ -156,7 +157,7 @@ ImportPlan planImport(const ParsedText& parsed, const ImportSettings& settings) 
         int k = settings.thinStep;
         if (k == 0) {
             if (static_cast<int>(essential.size()) >= kMaxRows) {
-                plan.failure = text::format("反転点だけで %zu 行あり、%d 行に間引けません", essential.size(), kMaxRows);
+                plan.failure = text::format(text::translate("kvx::data", "反転点だけで %zu 行あり、%d 行に間引けません").c_str(), essential.size(), kMaxRows);
                 return plan;
             }
             k = 2;
@@ -177,7 +178,7 @@ ImportPlan planImport(const ParsedText& parsed, const ImportSettings& settings) 
         for (int r = 0; r < rows; ++r) plan.keptRows[static_cast<std::size_t>(r)] = r;
     }
     if (static_cast<int>(plan.keptRows.size()) > kMaxRows)
-        plan.failure = text::format("データが %zu 行あり、%d 行を超えています．間引きの間隔を大きくしてください",
+        plan.failure = text::format(text::translate("kvx::data", "データが %zu 行あり、%d 行を超えています．間引きの間隔を大きくしてください").c_str(),
                                     plan.keptRows.size(), kMaxRows);
     return plan;
 }
@@ -185,7 +186,7 @@ ImportPlan planImport(const ParsedText& parsed, const ImportSettings& settings) 
 std::optional<ImportReport> importDelimitedText(std::string_view bytes, const ImportSettings& settings,
                                                 ForceUnit forceUnit, ui::Interaction& ia, MeasurementData& target) {
     const auto refuse = [&](const std::string& why) {
-        ia.message(why, "データエラー", ui::Icon::Warning);
+        ia.message(why, text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
         return std::nullopt;
     };
     const ParsedText parsed = parseDelimitedText(bytes, settings.dialect, settings.skipBadRows);
@@ -222,7 +223,7 @@ std::optional<ImportReport> importDelimitedText(std::string_view bytes, const Im
             // Beyond the single-precision range a value would become infinity
             // and poison every graph and result.
             if (!std::isfinite(value))
-                return refuse(text::format("第 %d 行: %d 列目の値 %g は大きすぎます", parsed.lineNumbers[static_cast<std::size_t>(row)],
+                return refuse(text::format(text::translate("kvx::data", "第 %d 行: %d 列目の値 %g は大きすぎます").c_str(), parsed.lineNumbers[static_cast<std::size_t>(row)],
                                            plan.columns[i], v));
             values.push_back(value);
         }

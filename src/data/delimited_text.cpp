@@ -3,6 +3,7 @@
 
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <array>
@@ -385,14 +386,14 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
         std::string why;
         if (badColumn) {
             const std::string shown = toUtf8(badField, dialect.encoding);
-            why = text::format("%d 列目「%s」は数値ではありません", badColumn, shown.c_str());
+            why = text::format(text::translate("kvx::data", "%d 列目「%s」は数値ではありません").c_str(), badColumn, shown.c_str());
         } else if (n != t.columnCount) {
-            why = text::format("数値が %d 個あります（%d 個のはずです）", n, t.columnCount);
+            why = text::format(text::translate("kvx::data", "数値が %d 個あります（%d 個のはずです）").c_str(), n, t.columnCount);
         }
         if (!why.empty()) {
             if (!skipBadRows) {
                 t.failureLine = lines.lineNumber();
-                t.failure = text::format("第 %d 行: ", t.failureLine) + why;
+                t.failure = text::format(text::translate("kvx::data", "第 %d 行: ").c_str(), t.failureLine) + why;
                 return t;
             }
             ++t.skippedRows;
@@ -405,7 +406,7 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
     }
     if (t.rows == 0) {
         t.failureLine = std::max(lines.lineNumber(), 1);
-        t.failure = text::format("第 %d 行: 数値の行がありません", t.failureLine);
+        t.failure = text::format(text::translate("kvx::data", "第 %d 行: 数値の行がありません").c_str(), t.failureLine);
     }
     return t;
 }

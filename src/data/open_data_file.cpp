@@ -3,6 +3,7 @@
 
 #include "data/sokki_import.h"
 #include "data/standard_csv_reader.h"
+#include "text/translate.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -10,27 +11,29 @@
 namespace kvx::data {
 namespace {
 
-const char* mismatchMessage(DataFileFormat menuFormat) {
+std::string mismatchMessage(DataFileFormat menuFormat) {
     switch (menuFormat) {
-    case DataFileFormat::StandardCsv: return "標準csv形式のデータファイルではありません";
-    case DataFileFormat::SokkiTxt: return "東京測器txt形式のデータファイルではありません";
-    case DataFileFormat::SokkiCsv: return "東京測器csv形式のデータファイルではありません";
-    case DataFileFormat::Generic: return "";
+    case DataFileFormat::StandardCsv: return text::translate("kvx::data", "標準csv形式のデータファイルではありません");
+    case DataFileFormat::SokkiTxt: return text::translate("kvx::data", "東京測器txt形式のデータファイルではありません");
+    case DataFileFormat::SokkiCsv: return text::translate("kvx::data", "東京測器csv形式のデータファイルではありません");
+    case DataFileFormat::Generic: return {};
     }
-    return "";
+    return {};
 }
 
 }  // namespace
 
 std::string openDialogFilter(DataFileFormat menuFormat) {
     switch (menuFormat) {
-    case DataFileFormat::StandardCsv: return "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*";
-    case DataFileFormat::SokkiTxt: return "東京測器txt形式ﾃﾞｰﾀﾌｧｲﾙ (*.txt)|*.txt|すべて (*.*)|*.*";
-    case DataFileFormat::SokkiCsv: return "東京測器csv形式ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*";
-    case DataFileFormat::Generic: return "汎用ﾃｷｽﾄ (*.csv *.txt *.dat *.tsv)|*.csv;*.txt;*.dat;*.tsv|すべて (*.*)|*.*";
+    case DataFileFormat::StandardCsv: return text::translate("kvx::data", "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*");
+    case DataFileFormat::SokkiTxt: return text::translate("kvx::data", "東京測器txt形式ﾃﾞｰﾀﾌｧｲﾙ (*.txt)|*.txt|すべて (*.*)|*.*");
+    case DataFileFormat::SokkiCsv: return text::translate("kvx::data", "東京測器csv形式ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*");
+    case DataFileFormat::Generic: return text::translate("kvx::data", "汎用ﾃｷｽﾄ (*.csv *.txt *.dat *.tsv)|*.csv;*.txt;*.dat;*.tsv|すべて (*.*)|*.*");
     }
     return "";
 }
+
+std::string openDialogTitle() { return text::translate("kvx::data", "KVX データファイルを選んでください"); }
 
 std::string directoryOf(const std::string& path) {
     std::error_code ec;
@@ -60,7 +63,7 @@ std::optional<OpenedFile> openDelimitedFile(const std::string& path, ForceUnit f
                                             const ImportChooser& chooseImport) {
     const auto bytes = readWholeFile(path);
     if (!bytes) {
-        ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::data", "データファイルを開くことができません\n") + path, text::translate("kvx::data", "ファイルエラー"), ui::Icon::Warning);
         return std::nullopt;
     }
     ImportSettings settings;
@@ -92,17 +95,19 @@ std::optional<OpenedFile> openDataFile(const std::string& path, DataFileFormat m
     std::error_code ec;
     const auto format = std::filesystem::is_regular_file(path, ec) ? detectFormat(path) : std::nullopt;
     if (!format) {
-        ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::data", "データファイルを開くことができません\n") + path, text::translate("kvx::data", "ファイルエラー"), ui::Icon::Warning);
         return std::nullopt;
     }
     const auto offerGeneric = [&] {
-        return ia.ask(kGenericQuestion, "データ形式", ui::Buttons::YesNo, ui::Icon::Warning) == ui::Answer::Yes;
+        return ia.ask(text::translate("kvx::data", "標準形式ではありません。汎用テキストとして読み込みますか？"),
+                      text::translate("kvx::data", "データ形式"), ui::Buttons::YesNo,
+                      ui::Icon::Warning) == ui::Answer::Yes;
     };
     if (*format == DataFileFormat::StandardCsv && menuFormat == DataFileFormat::StandardCsv &&
         !looksLikeStandardHeader(path) && offerGeneric())
         return openDelimitedFile(path, forceUnit, ia, chooseImport);
     if (*format != menuFormat) {
-        ia.message(mismatchMessage(menuFormat), "データエラー", ui::Icon::Warning);
+        ia.message(mismatchMessage(menuFormat), text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
         return std::nullopt;
     }
 

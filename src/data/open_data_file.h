@@ -38,12 +38,15 @@ using CorrespondenceChooser = std::function<std::optional<Correspondence>(int fi
 using ImportChooser =
     std::function<std::optional<ImportSettings>(const std::string& path, std::string_view bytes, const ImportSettings& detected)>;
 
-/// The question when a file chosen as a standard file is not one.
+/// The question when a file chosen as a standard file is not one (its source text;
+/// the question is asked in the user's language).
 inline constexpr const char* kGenericQuestion = "標準形式ではありません。汎用テキストとして読み込みますか？";
 
 /// Open-dialog filter ("label|pattern|...") and title for the format menu's choice.
 std::string openDialogFilter(DataFileFormat menuFormat);
 inline constexpr const char* kOpenDialogTitle = "KVX データファイルを選んでください";
+/// kOpenDialogTitle in the user's language.
+std::string openDialogTitle();
 
 /// Checks that `path` is of the format chosen in the menu and reads it. A file
 /// chosen as standard whose header is not a standard one (or is refused in

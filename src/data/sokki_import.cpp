@@ -6,6 +6,7 @@
 #include "text/line_reader.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <array>
 
@@ -13,11 +14,11 @@ namespace kvx::data {
 namespace {
 
 void tellCannotOpen(ui::Interaction& ia, const std::string& path) {
-    ia.message("データファイルを開くことができません\n" + path, "ファイルエラー", ui::Icon::Warning);
+    ia.message(text::translate("kvx::data", "データファイルを開くことができません\n") + path, text::translate("kvx::data", "ファイルエラー"), ui::Icon::Warning);
 }
 
 void tellCannotWrite(ui::Interaction& ia, const std::string& path) {
-    ia.message("一時ファイルを作成できません（書き込みできないフォルダです）\n" + path, "ファイル出力エラー",
+    ia.message(text::translate("kvx::data", "一時ファイルを作成できません（書き込みできないフォルダです）\n") + path, text::translate("kvx::data", "ファイル出力エラー"),
                ui::Icon::Warning);
 }
 
@@ -39,9 +40,9 @@ void appendRest(std::string& out, std::string_view line, int k) {
     }
 }
 
-bool tooFewChannels(int m, int lineNumber, ui::Interaction& ia, const char* format) {
+bool tooFewChannels(int m, int lineNumber, ui::Interaction& ia, const std::string& format) {
     if (m >= 1) return false;
-    ia.message(text::format(format, lineNumber), "データエラー", ui::Icon::Warning);
+    ia.message(text::format(format.c_str(), lineNumber), text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
     return true;
 }
 
@@ -68,11 +69,13 @@ struct LoggerLayout {
     int namesLine;    // from 1; its field count minus 2 is the channel count
     int unitsLine;    // from 1; 0 when the layout has no units
     int leading;      // fields before the first channel on every line
-    const char* noChannels;
+    std::string (*noChannels)();  // a printf format of the line number, translated when used
 };
 
-constexpr LoggerLayout kTextLayout{3, 2, 3, 2, "東京測器txt形式の第 %d 行にチャンネル名がありません"};
-constexpr LoggerLayout kCsvLayout{1, 1, 0, 1, "東京測器csv形式の第 %d 行にチャンネル名がありません"};
+constexpr LoggerLayout kTextLayout{
+    3, 2, 3, 2, [] { return text::translate("kvx::data", "東京測器txt形式の第 %d 行にチャンネル名がありません"); }};
+constexpr LoggerLayout kCsvLayout{
+    1, 1, 0, 1, [] { return text::translate("kvx::data", "東京測器csv形式の第 %d 行にチャンネル名がありません"); }};
 
 std::optional<std::string> convertLogger(std::string_view bytes, const LoggerLayout& layout, ui::Interaction& ia) {
     text::LineSplitter in(bytes);
@@ -80,14 +83,14 @@ std::optional<std::string> convertLogger(std::string_view bytes, const LoggerLay
     for (int i = 0; i < layout.headerLines; ++i) {
         const auto line = in.next();
         if (!line) {
-            ia.message(text::format("データエラー 第 %d 行", in.lineNumber() + 1), "データエラー", ui::Icon::Warning);
+            ia.message(text::format(text::translate("kvx::data", "データエラー 第 %d 行").c_str(), in.lineNumber() + 1), text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
             return std::nullopt;
         }
         header[static_cast<std::size_t>(i)] = *line;
     }
     const std::string_view names = header[static_cast<std::size_t>(layout.namesLine - 1)];
     const int m = static_cast<int>(text::countFields(names)) - 2;
-    if (tooFewChannels(m, layout.namesLine, ia, layout.noChannels)) return std::nullopt;
+    if (tooFewChannels(m, layout.namesLine, ia, layout.noChannels())) return std::nullopt;
     const std::string empty = std::string(static_cast<std::size_t>(m - 1), ',') + "\n";
     std::string out = sokkiChannelLine(m);
     // Rows only lose their leading fields: the text is about the input's size.

@@ -7,6 +7,7 @@
 #include "text/line_reader.h"
 #include "text/number.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -20,7 +21,7 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 void dataError(ui::Interaction& ia, int lineNumber) {
-    ia.message(text::format("データエラー 第 %d 行", lineNumber), "データエラー", ui::Icon::Warning);
+    ia.message(text::format(text::translate("kvx::data", "データエラー 第 %d 行").c_str(), lineNumber), text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
 }
 
 // Channel numbers are truncated toward zero; absurd values (1e300) must not overflow.
@@ -66,7 +67,7 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
                            MeasurementData& target) {
     const auto bytes = text::readFileBytes(path);
     if (!bytes) {
-        ia.message(text::format("データファイルを開くことができません\n%s", path.c_str()), "ファイルエラー",
+        ia.message(text::format(text::translate("kvx::data", "データファイルを開くことができません\n%s").c_str(), path.c_str()), text::translate("kvx::data", "ファイルエラー"),
                    ui::Icon::Warning);
         return {};
     }
@@ -106,10 +107,10 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
         return {.headerFailureLine = 4};
     }
     if (units.size() > static_cast<std::size_t>(kMaxChannels)) {
-        ia.message(text::format("第 4 行（単位）のチャンネル数が %zu あり、上限の 16 を超えています．\n"
-                                "このファイルは読み込めません．",
+        ia.message(text::format(text::translate("kvx::data", "第 4 行（単位）のチャンネル数が %zu あり、上限の 16 を超えています．\n"
+                                "このファイルは読み込めません．").c_str(),
                                 units.size()),
-                   "データエラー", ui::Icon::Warning);
+                   text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
         return {.headerFailureLine = 4};
     }
     for (auto& u : units) u = fitted(stripLeadingBlanks(std::move(u)), kUnitBytes);
@@ -134,10 +135,10 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
             return {};
         }
         if (r == kMaxRows) {
-            ia.message(text::format("データが %d 行を超えています（第 %d 行）．\n"
-                                    "%d 行までのファイルに分けてから読み込んでください．",
+            ia.message(text::format(text::translate("kvx::data", "データが %d 行を超えています（第 %d 行）．\n"
+                                    "%d 行までのファイルに分けてから読み込んでください．").c_str(),
                                     kMaxRows, lineNumber, kMaxRows),
-                       "データエラー", ui::Icon::Warning);
+                       text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
             return {};
         }
         for (int c = 0; c < n; ++c) {

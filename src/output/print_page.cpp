@@ -4,6 +4,7 @@
 #include "plot/graph_frame.h"
 #include "plot/series.h"
 #include "text/cp932.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,18 +51,18 @@ void setWidth(plot::Canvas& c, int width) {
 }  // namespace
 
 std::optional<PrintRefusal> refuseBeforeDialog(const plot::GraphOptions& o) {
-    if (!o.dataLoaded) return PrintRefusal{"印刷するグラフが描かれていません", "印刷エラー"};
+    if (!o.dataLoaded) return PrintRefusal{text::translate("kvx::output", "印刷するグラフが描かれていません"), text::translate("kvx::output", "印刷エラー")};
     return std::nullopt;
 }
 
 std::optional<PrintRefusal> refuseBeforeJob(const data::MeasurementData& data, const plot::GraphOptions& o) {
     const auto list = displayChannels(data, o);
-    if (list.empty()) return PrintRefusal{"チャンネルの選択がされていません", "チャンネル選択エラー"};
+    if (list.empty()) return PrintRefusal{text::translate("kvx::output", "チャンネルの選択がされていません"), text::translate("kvx::output", "チャンネル選択エラー")};
     if (list.size() > 1 && !o.frame.fullScale) {
         const std::string& unit = data.header.units[static_cast<std::size_t>(list[0] - 1)];
         for (int c : list)
             if (data.header.units[static_cast<std::size_t>(c - 1)] != unit)
-                return PrintRefusal{"表示しようとするデータの単位が一致しておりません", "単位不一致エラー"};
+                return PrintRefusal{text::translate("kvx::output", "表示しようとするデータの単位が一致しておりません"), text::translate("kvx::output", "単位不一致エラー")};
     }
     return std::nullopt;
 }

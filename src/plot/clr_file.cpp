@@ -4,6 +4,7 @@
 #include "text/replacing_file.h"
 
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <charconv>
 #include <cstdio>
@@ -141,13 +142,13 @@ std::string clrReadMessage(const ClrReadResult& read, const std::string& path) {
     const int good = static_cast<int>(read.entries.size());
     switch (read.status) {
     case ClrStatus::Ok: return {};
-    case ClrStatus::CannotOpen: return "色設定ファイルを開けませんでした\n" + path;
+    case ClrStatus::CannotOpen: return text::translate("kvx::plot", "色設定ファイルを開けませんでした\n") + path;
     case ClrStatus::Malformed:
-        return text::format("色設定ファイルの第 %d 行が正しくありません（0x00bbggrr,太線,記号）\n"
-                            "%d CH 以降は変更していません",
+        return text::format(text::translate("kvx::plot", "色設定ファイルの第 %d 行が正しくありません（0x00bbggrr,太線,記号）\n"
+                            "%d CH 以降は変更していません").c_str(),
                             read.lineNumber, read.lineNumber);
     case ClrStatus::TooFewLines:
-        return text::format("色設定ファイルの行数が足りません（%d 行）\n%d CH 以降は変更していません", good,
+        return text::format(text::translate("kvx::plot", "色設定ファイルの行数が足りません（%d 行）\n%d CH 以降は変更していません").c_str(), good,
                             good + 1);
     }
     return {};

@@ -6,6 +6,7 @@
 #include "analysis/loop_detection.h"
 #include "analysis/loop_file.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,8 +90,8 @@ bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
         // A channel of zeros has no full scale: dividing would fill the graph with NaN.
         if (mx == 0.0 || my == 0.0) {
             const int channel = mx == 0.0 ? xChannel : yChannel;
-            m_ia.message(text::format("%d CH のデータがすべて 0 のため、フルスケール表示ができません．", channel),
-                         "フルスケールエラー", ui::Icon::Warning);
+            m_ia.message(text::format(text::translate("kvx::plot", "%d CH のデータがすべて 0 のため、フルスケール表示ができません．").c_str(), channel),
+                         text::translate("kvx::plot", "フルスケールエラー"), ui::Icon::Warning);
             return false;
         }
         for (double& v : xs) v /= mx;
@@ -324,10 +325,10 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
 
 void finishLoopFile(analysis::LoopFile& file, ui::Interaction& ia, GraphHost& host) {
     if (!file.close()) {
-        ia.message("LOOP.CSVへの書き込みに失敗しました\n" + file.path(), "ファイル出力エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "LOOP.CSVへの書き込みに失敗しました\n") + file.path(), text::translate("kvx::plot", "ファイル出力エラー"), ui::Icon::Warning);
         return;
     }
-    ia.message("ループ情報をLoop.csvに出力しました", "ループ情報ファイル出力", ui::Icon::Warning);
+    ia.message(text::translate("kvx::plot", "ループ情報をLoop.csvに出力しました"), text::translate("kvx::plot", "ループ情報ファイル出力"), ui::Icon::Warning);
     host.uncheckFileOutput();
 }
 
@@ -336,7 +337,7 @@ void finishLoopFile(analysis::LoopFile& file, ui::Interaction& ia, GraphHost& ho
 void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, GraphState& state, Canvas& canvas,
                      ui::Interaction& ia, GraphHost& host) {
     if (!o.dataLoaded) {
-        ia.message("ファイルの選択がされていません", "ファイル選択エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "ファイルの選択がされていません"), text::translate("kvx::plot", "ファイル選択エラー"), ui::Icon::Warning);
         return;
     }
     CommandSwitches sw;
@@ -347,7 +348,7 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
         sw.minMaxOffset = kMinMaxOffsets[i];
     }
     if (checkedMinMax >= 2) {
-        ia.message("MinMax表示位置を選択できるのは1個までです", "選択エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "MinMax表示位置を選択できるのは1個までです"), text::translate("kvx::plot", "選択エラー"), ui::Icon::Warning);
         return;
     }
     sw.minMaxOn = checkedMinMax == 1;
@@ -360,8 +361,8 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
         if (loopFile.open(o.resultDirectory)) {
             sw.loopFile = &loopFile;
         } else {
-            ia.message("LOOP.CSVを作成できません（使用中か、書き込みできないフォルダです）\n" + loopFile.path(),
-                       "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::plot", "LOOP.CSVを作成できません（使用中か、書き込みできないフォルダです）\n") + loopFile.path(),
+                       text::translate("kvx::plot", "ファイル出力エラー"), ui::Icon::Warning);
         }
     }
     if (o.mode == DisplayMode::Region) {
@@ -376,20 +377,20 @@ void runGraphCommand(const data::MeasurementData& data, const GraphOptions& o, G
     for (int k = 1; k <= std::min(data.header.ChannelCount, data::kMaxChannels); ++k)
         if (o.channelChecked[static_cast<std::size_t>(k - 1)]) display.push_back(k);
     if (display.empty()) {
-        ia.message("チャンネルの選択がされていません", "チャンネル選択エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "チャンネルの選択がされていません"), text::translate("kvx::plot", "チャンネル選択エラー"), ui::Icon::Warning);
         return;
     }
     if (display.size() >= 2 && !o.frame.fullScale) {
         const std::string& unit = data.header.units[static_cast<std::size_t>(display[0] - 1)];
         for (int c : display) {
             if (data.header.units[static_cast<std::size_t>(c - 1)] != unit) {
-                ia.message("表示しようとするデータの単位が一致しておりません", "単位不一致エラー", ui::Icon::Warning);
+                ia.message(text::translate("kvx::plot", "表示しようとするデータの単位が一致しておりません"), text::translate("kvx::plot", "単位不一致エラー"), ui::Icon::Warning);
                 return;
             }
         }
     }
     if (o.mainChannel < 1 || o.mainChannel > data.header.ChannelCount) {
-        ia.message("このチャンネルは選択できません", "チャンネル選択エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "このチャンネルは選択できません"), text::translate("kvx::plot", "チャンネル選択エラー"), ui::Icon::Warning);
         return;
     }
 

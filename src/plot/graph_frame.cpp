@@ -3,6 +3,7 @@
 
 #include "text/cp932.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,9 +148,9 @@ double MaxAbs(std::span<const double> values) {
 
 StepChoice ChooseStep(double maximum, int divisions, ui::Interaction& ia) {
     if (maximum == 0.0) {
-        ia.message("最初のループ判定を誤りました．\n\n次へ進んでください．"
-                   "　　　　　　　　　　　",
-                   "ループデータ不正", ui::Icon::Warning);
+        ia.message(text::translate("kvx::plot", "最初のループ判定を誤りました．\n\n次へ進んでください．"
+                   "　　　　　　　　　　　"),
+                   text::translate("kvx::plot", "ループデータ不正"), ui::Icon::Warning);
         return {1.0, -2.0};
     }
     const double smallest = divisions * kStepMantissas[0] * 1e-10;

@@ -1,5 +1,6 @@
 // Graph-area prompt.
 #include "plot/graph_prompt.h"
+#include "text/translate.h"
 
 namespace kvx::plot {
 
@@ -13,9 +14,9 @@ void drawGraphPrompt(Canvas& canvas, bool dataLoaded, int frameLeft, int frameBo
     font.color = kBlack;
     canvas.setFont(font);
     if (dataLoaded)
-        canvas.textOut({150, 250}, "グラフボタンをクリックして下さい");
+        canvas.textOut({150, 250}, text::translate("kvx::plot", "グラフボタンをクリックして下さい"));
     else
-        canvas.textOut({100, 250}, "ファイルボタンをクリックして下さい");
+        canvas.textOut({100, 250}, text::translate("kvx::plot", "ファイルボタンをクリックして下さい"));
 }
 
 }  // namespace kvx::plot

@@ -3,6 +3,7 @@
 #include "plot/point_picking.h"
 
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,8 +79,8 @@ PickedPoint pickPoint(const GraphState& state, Pixel p, int rowCount) {
     picked.rowIndex = findRowNear(rows(state.X), rows(state.Y), state.regionStart, state.regionEnd, picked.value,
                                   frame.XStep, frame.YStep);
     picked.rowMessage = picked.rowIndex
-                            ? text::format("クリックした位置のデータ番号は %d です", *picked.rowIndex + 1)
-                            : std::string("クリックした位置に該当するデータはありません");
+                            ? text::format(text::translate("kvx::plot", "クリックした位置のデータ番号は %d です").c_str(), *picked.rowIndex + 1)
+                            : std::string(text::translate("kvx::plot", "クリックした位置に該当するデータはありません"));
     return picked;
 }
 

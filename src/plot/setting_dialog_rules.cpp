@@ -2,6 +2,7 @@
 #include "plot/setting_dialog_rules.h"
 
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -93,11 +94,11 @@ std::optional<int> parseInteger(std::string_view text) {
 }
 
 std::string notADecimalMessage(std::string_view text) {
-    return "'" + std::string(text) + "' は有効な浮動小数点値ではありません";
+    return text::format(text::translate("kvx::plot", "'%s' は有効な浮動小数点値ではありません").c_str(), std::string(text).c_str());
 }
 
 std::string notAnIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' は有効な整数値ではありません";
+    return text::format(text::translate("kvx::plot", "'%s' は有効な整数値ではありません").c_str(), std::string(text).c_str());
 }
 
 }  // namespace kvx::plot

@@ -5,6 +5,7 @@
 #include "text/cp932.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <cmath>
 #include <cstdio>
@@ -63,9 +64,9 @@ void approximate(SkeletonState& state, int degree, ui::Interaction& ia) {
     if (degree == 99) {
         const analysis::ExponentialFit fit = analysis::fitExponential(x, y);
         if (!fit.ok || fit.residual >= 1e20) {
-            ia.message("近似曲線を求めることができません．\n原点付近（最大変形の±10%の範囲）に骨格曲線の点がないか、"
-                       "最大荷重点の変形が 0 です．",
-                       "近似エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::plot", "近似曲線を求めることができません．\n原点付近（最大変形の±10%の範囲）に骨格曲線の点がないか、"
+                       "最大荷重点の変形が 0 です．"),
+                       text::translate("kvx::plot", "近似エラー"), ui::Icon::Warning);
             a.ok = false;
             return;
         }
@@ -73,7 +74,7 @@ void approximate(SkeletonState& state, int degree, ui::Interaction& ia) {
     } else {
         const analysis::PolynomialFit fit = analysis::fitPolynomial(degree, x, y);
         if (fit.status != 0)
-            ia.message("近似式の係数が求まりません（係数行列が特異です）．\n近似曲線は y = 0 になります．", "近似エラー",
+            ia.message(text::translate("kvx::plot", "近似式の係数が求まりません（係数行列が特異です）．\n近似曲線は y = 0 になります．"), text::translate("kvx::plot", "近似エラー"),
                        ui::Icon::Warning);
         a.coefficients = fit.a;
     }
@@ -103,7 +104,10 @@ void evaluateSide(SkeletonState& state, bool negative, const SkeletonOptions& o,
     (negative ? state.minus : state.plus) = result;
     if (!result.model) {
         // Both sides can fail with the same text: say which one this is.
-        ia.message(std::string(negative ? "負側: " : "正側: ") + result.failure.message, result.failure.caption,
+        // The model's failure stays Japanese for the report; shown, it is translated.
+        ia.message((negative ? text::translate("kvx::plot", "負側: ") : text::translate("kvx::plot", "正側: ")) +
+                       text::translate("kvx::analysis", result.failure.message.c_str()),
+                   text::translate("kvx::analysis", result.failure.caption.c_str()),
                    result.failure.exclamation ? ui::Icon::Exclamation : ui::Icon::None);
         return;
     }
@@ -182,10 +186,10 @@ void runSkeletonEvaluation(std::span<const double> x, std::span<const double> y,
         const std::string path = o.resultDirectory + "SKELTON.CSV";
         const auto content = skeletonFileText(state.curve, o);
         if (!content || !writeFile(path, *content))
-            ia.message("SKELTON.CSVを作成できません（使用中か、書き込みできないフォルダです）\n" + path,
-                       "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::plot", "SKELTON.CSVを作成できません（使用中か、書き込みできないフォルダです）\n") + path,
+                       text::translate("kvx::plot", "ファイル出力エラー"), ui::Icon::Warning);
         else
-            ia.message("骨格曲線データSkelton.csvに出力しました", "骨格曲線データファイル出力", ui::Icon::Exclamation);
+            ia.message(text::translate("kvx::plot", "骨格曲線データSkelton.csvに出力しました"), text::translate("kvx::plot", "骨格曲線データファイル出力"), ui::Icon::Exclamation);
     }
 
     state.coefficientRows = analysis::coefficientRows(state.approximation.coefficients);
@@ -205,7 +209,7 @@ void runSkeletonEvaluation(std::span<const double> x, std::span<const double> y,
         const std::string row =
             analysis::elastoRow(text::utf8ToCp932Lossy(o.dataFileName), o.xChannel, o.yChannel, state.labels);
         if (!elasto || !elasto->append(row))
-            ia.message("ELASTO.CSVに書き込めませんでした", "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::plot", "ELASTO.CSVに書き込めませんでした"), text::translate("kvx::plot", "ファイル出力エラー"), ui::Icon::Warning);
         host.uncheckFileOutput();
     }
 }
