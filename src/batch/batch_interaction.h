@@ -2,6 +2,7 @@
 // answered by command-line flags, dialogs are never shown.
 #pragma once
 
+#include "text/translate.h"
 #include "ui/interaction.h"
 
 #include <cstdio>
@@ -20,11 +21,16 @@ public:
 
     ui::Answer ask(std::string_view text, std::string_view caption, ui::Buttons buttons, ui::Icon icon) override {
         message(text, caption, icon);
-        const bool yes = caption == "加力単位エラー" && m_continueWithoutForce;
-        if (caption == "データ形式")
-            std::fprintf(stderr, "  -> いいえ (汎用テキストとして読むには --format generic を指定してください)\n");
+        // The core asks in the user's language: its captions are compared translated.
+        const bool yes = caption == text::translate("kvx::data", "加力単位エラー") && m_continueWithoutForce;
+        std::string answer;
+        if (caption == text::translate("kvx::data", "データ形式"))
+            answer = text::translate("kvx::batch", "いいえ (汎用テキストとして読むには --format generic を指定してください)");
+        else if (yes)
+            answer = text::translate("kvx::batch", "続行 (--continue-without-force)");
         else
-            std::fprintf(stderr, "  -> %s\n", yes ? "続行 (--continue-without-force)" : "中止");
+            answer = text::translate("kvx::batch", "中止");
+        std::fprintf(stderr, "  -> %s\n", answer.c_str());
         if (buttons == ui::Buttons::YesNo) return yes ? ui::Answer::Yes : ui::Answer::No;
         return yes ? ui::Answer::Ok : ui::Answer::Cancel;
     }

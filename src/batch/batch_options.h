@@ -92,7 +92,7 @@ struct ParsedOptions {
 
 ParsedOptions parseOptions(const std::vector<std::string>& args);
 
-/// Usage text (UTF-8).
-const char* usageText();
+/// Usage text (UTF-8) in the user's language; option names are never translated.
+std::string usageText();
 
 }  // namespace kvx::batch

@@ -14,6 +14,7 @@
 #include "text/cp932.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,10 @@
 
 namespace kvx::batch {
 namespace {
+
+// The model's and the editor's failures stay Japanese in the files and the
+// report; what the batch shows of them is in the user's language.
+std::string shown(const std::string& analysisText) { return text::translate("kvx::analysis", analysisText.c_str()); }
 
 template <typename Pick>
 void textArray(JsonWriter& j, const data::ChannelHeader& h, Pick pick) {
@@ -109,7 +114,7 @@ void elastoSideJson(JsonWriter& j, const char* key, const std::optional<analysis
     }
     j.beginObject();
     if (!side->model) {
-        j.key("error").value(side->failure.caption);
+        j.key("error").value(shown(side->failure.caption));
     } else {
         const analysis::ElastoPlastic& m = *side->model;
         j.key("Pmax").value(m.Pmax);
@@ -191,8 +196,8 @@ struct WallRun {
 void editorJson(JsonWriter& j, const analysis::EditorEvaluation& e) {
     j.key("editor").beginObject();
     if (e.failure) {
-        j.key("error").value(e.failure->caption);
-        j.key("message").value(e.failure->message);
+        j.key("error").value(shown(e.failure->caption));
+        j.key("message").value(shown(e.failure->message));
     } else {
         j.key("Pmax").value(e.Pmax);
         j.key("gm").value(e.gm);
@@ -318,7 +323,7 @@ std::string dataSetJson(const data::OpenedFile& opened, const plot::GraphState& 
 /// The plain summary: the data set, then the results of what was asked.
 std::string summary(const data::OpenedFile& opened, const plot::GraphState& graph, const WallRun* wall) {
     const data::ChannelHeader& h = opened.data.header;
-    std::string out = text::format("%s: %d data, %d チャンネル\n", opened.chosenPath.c_str(), opened.data.RowCount,
+    std::string out = text::format(text::translate("kvx::batch", "%s: %d data, %d チャンネル\n").c_str(), opened.chosenPath.c_str(), opened.data.RowCount,
                                    h.ChannelCount);
     for (std::size_t c = 0; c < static_cast<std::size_t>(h.ChannelCount); ++c)
         out += text::format("  %2zu CH  %s [%s]\n", c + 1, text::cp932ToUtf8Lossy(h.pointNames[c]).c_str(),
@@ -327,32 +332,35 @@ std::string summary(const data::OpenedFile& opened, const plot::GraphState& grap
     if (s.evaluated) {
         const std::string load = text::cp932ToUtf8Lossy(graph.frame.YUnit);
         const std::string x = text::cp932ToUtf8Lossy(graph.frame.XUnit);
-        out += text::format("最大荷重: 正側 Pmax = %.6g %s (%.6g %s), 負側 Pmin = %.6g %s (%.6g %s)\n", s.record.Pmax,
+        out += text::format(text::translate("kvx::batch", "最大荷重: 正側 Pmax = %.6g %s (%.6g %s), 負側 Pmin = %.6g %s (%.6g %s)\n").c_str(),
+                            s.record.Pmax,
                             load.c_str(), s.record.PmaxX, x.c_str(), s.record.Pmin, load.c_str(), s.record.PminX, x.c_str());
-        const auto side = [&](const char* name, const std::optional<analysis::ElastoResult>& r) {
+        const auto side = [&](const std::string& side, const std::optional<analysis::ElastoResult>& r) {
             if (!r) return;
             if (!r->model) {
-                out += text::format("%s完全弾塑性モデル: %s\n", name, r->failure.caption.c_str());
+                out += text::format(text::translate("kvx::batch", "%s完全弾塑性モデル: %s\n").c_str(), side.c_str(),
+                                    shown(r->failure.caption).c_str());
                 return;
             }
             const analysis::ElastoPlastic& m = *r->model;
             const double mu = m.dv != 0 ? static_cast<double>(m.du) / m.dv : 0.0;
-            out += text::format("%s完全弾塑性モデル: Py = %.6g, Pu = %.6g, δv = %.6g, δu = %.6g, μ = %.4g", name, m.Py,
+            out += text::format(text::translate("kvx::batch", "%s完全弾塑性モデル: Py = %.6g, Pu = %.6g, δv = %.6g, δu = %.6g, μ = %.4g").c_str(),
+                                side.c_str(), m.Py,
                                 m.Pu, m.dv, static_cast<double>(m.du), mu);
             if (mu > 0.5) out += text::format(", Ds = %.4g", 1 / std::sqrt(2 * mu - 1));
             out += "\n";
         };
-        side("正側", s.plus);
-        side("負側", s.minus);
+        side(text::translate("kvx::batch", "正側"), s.plus);
+        side(text::translate("kvx::batch", "負側"), s.minus);
     }
     if (wall && wall->wall) {
         const auto& n = wall->wall->numbers();
-        if (wall->wallFailure) out += "壁倍率: " + wall->wallFailure->caption + "\n";
+        if (wall->wallFailure) out += text::translate("kvx::batch", "壁倍率") + ": " + wall->wallFailure->caption + "\n";
         if (n.QaCurrent && n.multiplierCurrent)
-            out += text::format("壁倍率 (新基準): Qa = %.6g, 壁倍率 %.3f\n", static_cast<double>(*n.QaCurrent),
+            out += text::format(text::translate("kvx::batch", "壁倍率 (新基準): Qa = %.6g, 壁倍率 %.3f\n").c_str(), static_cast<double>(*n.QaCurrent),
                                 static_cast<double>(*n.multiplierCurrent));
         if (n.QaFormer && n.multiplierFormer)
-            out += text::format("壁倍率 (旧基準): Qa = %.6g, 壁倍率 %.3f\n", static_cast<double>(*n.QaFormer),
+            out += text::format(text::translate("kvx::batch", "壁倍率 (旧基準): Qa = %.6g, 壁倍率 %.3f\n").c_str(), static_cast<double>(*n.QaFormer),
                                 static_cast<double>(*n.multiplierFormer));
     }
     return out;
@@ -364,9 +372,10 @@ bool refuseExistingWallFile(const BatchOptions& o, ui::Interaction& ia) {
     std::error_code ec;
     if (o.wallFile.empty() || o.append || o.overwrite || !std::filesystem::exists(o.wallFile, ec)) return false;
     // The window asks before replacing a result file; the batch cannot ask.
-    ia.message("壁倍率の結果ファイルがすでにあります．上書きするには --overwrite、行を追加するには --append を"
-               "指定してください\n" + o.wallFile,
-               "ファイル出力エラー", ui::Icon::Warning);
+    ia.message(text::translate("kvx::batch", "壁倍率の結果ファイルがすでにあります．上書きするには --overwrite、行を追加するには --append を"
+                                  "指定してください\n") +
+                   o.wallFile,
+               text::translate("kvx::batch", "ファイル出力エラー"), ui::Icon::Warning);
     return true;
 }
 
@@ -436,9 +445,9 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     const auto chooser = [&](int fileChannels) -> std::optional<data::Correspondence> {
         for (int e : options.map)
             if (e > fileChannels) {
-                ia.message(text::format("--map の計測チャンネル %d はファイルのチャンネル数 %d を超えています", e,
+                ia.message(text::format(text::translate("kvx::batch", "--map の計測チャンネル %d はファイルのチャンネル数 %d を超えています").c_str(), e,
                                         fileChannels),
-                           "チャンネル対応エラー", ui::Icon::Warning);
+                           text::translate("kvx::batch", "チャンネル対応エラー"), ui::Icon::Warning);
                 return std::nullopt;
             }
         data::Correspondence c = data::Correspondence::identity(fileChannels);
@@ -459,16 +468,16 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     if (opened->import) {
         const data::ImportReport& r = *opened->import;
         if (r.thinnedFrom > 0)
-            ia.message(text::format("%d 行を %d 行に間引きました（%d 行ごと。反転点と最大・最小荷重の行は残しています）",
+            ia.message(text::format(text::translate("kvx::batch", "%d 行を %d 行に間引きました（%d 行ごと。反転点と最大・最小荷重の行は残しています）").c_str(),
                                     r.thinnedFrom, r.rowsRead, r.plan.step),
-                       "間引き", ui::Icon::Information);
+                       text::translate("kvx::batch", "間引き"), ui::Icon::Information);
         if (r.skippedRows > 0)
-            ia.message(text::format("数値として読めない %d 行を読み飛ばしました（最初は第 %d 行）", r.skippedRows,
+            ia.message(text::format(text::translate("kvx::batch", "数値として読めない %d 行を読み飛ばしました（最初は第 %d 行）").c_str(), r.skippedRows,
                                     r.skippedLines.empty() ? 0 : r.skippedLines.front()),
-                       "読み飛ばし", ui::Icon::Information);
+                       text::translate("kvx::batch", "読み飛ばし"), ui::Icon::Information);
     }
     if (!options.saveStandard.empty() && !data::writeDataSet(options.saveStandard, opened->data)) {
-        ia.message("標準形式のファイルを保存できませんでした\n" + options.saveStandard, "ファイル出力エラー",
+        ia.message(text::translate("kvx::batch", "標準形式のファイルを保存できませんでした\n") + options.saveStandard, text::translate("kvx::batch", "ファイル出力エラー"),
                    ui::Icon::Warning);
         return {1, {}, {}};
     }
@@ -477,7 +486,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     if (options.region) {
         // The data range dialog's rule: 0 < start < end <= rows.
         if (options.region->second > d.RowCount) {
-            ia.message("データ範囲の指定が正しくありません", "データ範囲エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::batch", "データ範囲の指定が正しくありません"), text::translate("kvx::batch", "データ範囲エラー"), ui::Icon::Warning);
             return {1, {}, {}};
         }
         graph.regionStart = options.region->first;
@@ -489,7 +498,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         std::error_code ec;
         std::filesystem::create_directories(options.outDirectory, ec);
         if (!std::filesystem::is_directory(options.outDirectory)) {
-            ia.message("結果ファイルを書くフォルダを作成できません\n" + options.outDirectory, "ファイル出力エラー",
+            ia.message(text::translate("kvx::batch", "結果ファイルを書くフォルダを作成できません\n") + options.outDirectory, text::translate("kvx::batch", "ファイル出力エラー"),
                        ui::Icon::Warning);
             return {1, {}, {}};
         }
@@ -502,7 +511,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     if (options.skeleton && options.files && !sharedElasto) {
         const std::string folder = options.outDirectory.empty() ? std::string() : graphOptions.resultDirectory;
         if (!elasto.open(folder)) {
-            ia.message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::batch", "ELASTO.CSVが閉じられていません（使用中です）"), text::translate("kvx::batch", "ファイル出力エラー"), ui::Icon::Warning);
             return {1, {}, {}};
         }
     }
@@ -526,8 +535,8 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
             const auto write = [&](const char* name, const std::string& content) {
                 const std::string path = graphOptions.resultDirectory + name;
                 if (text::replaceFile(path, content)) return;
-                ia.message(std::string(name) + "を作成できません（使用中か、書き込みできないフォルダです）\n" + path,
-                           "ファイル出力エラー", ui::Icon::Warning);
+                ia.message(text::format(text::translate("kvx::batch", "%sを作成できません（使用中か、書き込みできないフォルダです）\n").c_str(), name) + path,
+                           text::translate("kvx::batch", "ファイル出力エラー"), ui::Icon::Warning);
                 cycleFilesWritten = false;
             };
             if (options.cycles) write("CYCLES.CSV", analysis::cyclesCsv(r.cycles));
@@ -541,7 +550,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
             return {1, {}, {}};
         }
         if (!pages || !pages->print(d, graphOptions, graph.lastFirst, graph.lastLast)) {
-            ia.message("PDF ファイルを書き込めませんでした\n" + options.pdf, "印刷エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::batch", "PDF ファイルを書き込めませんでした\n") + options.pdf, text::translate("kvx::batch", "印刷エラー"), ui::Icon::Warning);
             return {1, {}, {}};
         }
     }
@@ -559,7 +568,7 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
     run.editor = analysis::evaluateEditorPoints(std::span<const double>(curve.X).first(n),
                                                 std::span<const double>(curve.Y).first(n), units);
     if (run.editor.failure)
-        ia.message(run.editor.failure->message, run.editor.failure->caption,
+        ia.message(shown(run.editor.failure->message), shown(run.editor.failure->caption),
                    run.editor.exclamation ? ui::Icon::Exclamation : ui::Icon::None);
     analysis::WallEvaluation wall;
     // The skeleton is the first display channel's (the only one in a wall evaluation).
@@ -583,7 +592,8 @@ RunResult runBatch(const BatchOptions& options, ui::Interaction& ia, plot::Canva
         const bool opened_ = options.append ? wall.appendToResultFile(options.wallFile)
                                             : wall.openResultFile(options.wallFile);
         if (!opened_ || !wall.writeRow()) {
-            ia.message("結果ファイルに書き込めませんでした\n" + options.wallFile, "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::batch", "結果ファイルに書き込めませんでした\n") + options.wallFile,
+                       text::translate("kvx::batch", "ファイル出力エラー"), ui::Icon::Warning);
             exitCode = 1;
         }
         wall.closeResultFile();

@@ -12,6 +12,7 @@
 #include "text/number.h"
 #include "text/printf.h"
 #include "text/replacing_file.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -99,6 +100,17 @@ double wallLengthOf(const BatchOptions& o) {
     return o.wallLength ? text::parseLeadingDouble(*o.wallLength) : 1.82;
 }
 
+// The governing index as the person reading the summary's lines calls it; the
+// summary file keeps analysis::kSeriesIndexNames.
+std::string indexName(int i) {
+    switch (i) {
+    case 0: return text::translate("kvx::batch", "降伏耐力 Py");
+    case 1: return text::translate("kvx::batch", "Pu×0.2/Ds");
+    case 2: return text::translate("kvx::batch", "2/3 Pmax");
+    default: return text::translate("kvx::batch", "特定変形角時耐力");
+    }
+}
+
 /// The summary of `rows`: the CSV file, the report's summary page, the JSON
 /// "series" key and a few lines for stderr. False when a file could not be written.
 bool summarize(const BatchOptions& o, const std::vector<analysis::SpecimenRow>& rows, ui::Interaction& ia,
@@ -108,15 +120,16 @@ bool summarize(const BatchOptions& o, const std::vector<analysis::SpecimenRow>& 
     for (const auto* side : {&s.plus, &s.minus}) {
         if (!*side) continue;
         const analysis::SideSummary& sum = **side;
-        ia.message(text::format("%s: %d 体, P0 = %.4g (%s), Pa = %.4g, 壁倍率 %.3f", side == &s.plus ? "正側" : "負側",
-                                sum.n, sum.P0, analysis::kSeriesIndexNames[static_cast<std::size_t>(sum.governing)],
-                                sum.Pa, sum.multiplier),
-                   "試験体集計", ui::Icon::Information);
-        for (const auto& note : sum.notes) ia.message(note, "試験体集計", ui::Icon::Warning);
+        const std::string name = side == &s.plus ? text::translate("kvx::batch", "正側") : text::translate("kvx::batch", "負側");
+        ia.message(text::format(text::translate("kvx::batch", "%s: %d 体, P0 = %.4g (%s), Pa = %.4g, 壁倍率 %.3f").c_str(),
+                                name.c_str(), sum.n, sum.P0, indexName(sum.governing).c_str(), sum.Pa, sum.multiplier),
+                   text::translate("kvx::batch", "試験体集計"), ui::Icon::Information);
+        for (const auto& note : sum.notes) ia.message(note, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     }
-    if (!s.plus && !s.minus) ia.message(s.plusFailure, "試験体集計", ui::Icon::Warning);
+    if (!s.plus && !s.minus) ia.message(s.plusFailure, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     if (!o.summaryFile.empty() && !text::replaceFile(o.summaryFile, analysis::summaryCsv(s, rows, o.forceUnit))) {
-        ia.message("集計ファイルを書き込めませんでした\n" + o.summaryFile, "ファイル出力エラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::batch", "集計ファイルを書き込めませんでした\n") + o.summaryFile, text::translate("kvx::batch", "ファイル出力エラー"),
+                   ui::Icon::Warning);
         ok = false;
     }
     if (report) report->addSummary(s, rows, o.forceUnit);
@@ -131,7 +144,8 @@ bool summarize(const BatchOptions& o, const std::vector<analysis::SpecimenRow>& 
 
 bool finishReport(const BatchOptions& o, ReportSink* report, ui::Interaction& ia) {
     if (!report || report->finish()) return true;
-    ia.message("報告書を書き込めませんでした\n" + o.reportFile, "ファイル出力エラー", ui::Icon::Warning);
+    ia.message(text::translate("kvx::batch", "報告書を書き込めませんでした\n") + o.reportFile, text::translate("kvx::batch", "ファイル出力エラー"),
+               ui::Icon::Warning);
     return false;
 }
 
@@ -149,7 +163,8 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
             folder = data::directoryOf(options.outDirectory + "/x");
         }
         if (!elasto.open(folder)) {
-            ia.message("ELASTO.CSVが閉じられていません（使用中です）", "ファイル出力エラー", ui::Icon::Warning);
+            ia.message(text::translate("kvx::batch", "ELASTO.CSVが閉じられていません（使用中です）"), text::translate("kvx::batch", "ファイル出力エラー"),
+                       ui::Icon::Warning);
             return {1, {}, {}};
         }
     }
@@ -181,10 +196,12 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
         // its record, skeleton and model: its partial result stays in the list.
         if (options.json && !r.output.empty()) j.raw(r.output);
         if (r.exitCode == 0) {
-            std::fprintf(progress, "[%zu/%zu] %s: 完了\n", i + 1, total, one.file.c_str());
+            std::fprintf(progress, "[%zu/%zu] %s: %s\n", i + 1, total, one.file.c_str(), text::translate("kvx::batch", "完了").c_str());
         } else {
-            const std::string why = remembering.last.empty() ? "評価できませんでした" : oneLine(remembering.last);
-            std::fprintf(progress, "[%zu/%zu] %s: 失敗 (%s)\n", i + 1, total, one.file.c_str(), why.c_str());
+            const std::string why = remembering.last.empty() ? text::translate("kvx::batch", "評価できませんでした")
+                                                            : oneLine(remembering.last);
+            std::fprintf(progress, "[%zu/%zu] %s: %s (%s)\n", i + 1, total, one.file.c_str(), text::translate("kvx::batch", "失敗").c_str(),
+                         why.c_str());
             failed.emplace_back(one.file, why);
         }
         std::fflush(progress);
@@ -203,23 +220,26 @@ RunResult runSeries(const BatchOptions& options, ui::Interaction& ia, std::FILE*
         written = summarize(options, rows, ia, report, &j);
     written = finishReport(options, report, ia) && written;
     j.endObject();
-    std::fprintf(progress, "シリーズ評価: %zu ファイル中 %zu 完了, %zu 失敗\n", total, total - failed.size(), failed.size());
-    for (const auto& [file, why] : failed) std::fprintf(progress, "  失敗: %s (%s)\n", file.c_str(), why.c_str());
+    std::fprintf(progress, text::translate("kvx::batch", "シリーズ評価: %zu ファイル中 %zu 完了, %zu 失敗\n").c_str(), total,
+                 total - failed.size(), failed.size());
+    for (const auto& [file, why] : failed)
+        std::fprintf(progress, "  %s: %s (%s)\n", text::translate("kvx::batch", "失敗").c_str(), file.c_str(), why.c_str());
     RunResult result;
     result.exitCode = failed.empty() && written ? 0 : 1;
     if (options.json) result.output = j.str();
-    else result.output = text::format("%zu / %zu ファイルを評価しました\n", total - failed.size(), total);
+    else result.output = text::format(text::translate("kvx::batch", "%zu / %zu ファイルを評価しました\n").c_str(), total - failed.size(), total);
     return result;
 }
 
 RunResult runSummarize(const BatchOptions& options, ui::Interaction& ia, ReportSink* report) {
     const auto bytes = data::readWholeFile(options.summarizeFile);
     if (!bytes) {
-        ia.message("壁倍率の結果ファイルを開くことができません\n" + options.summarizeFile, "ファイルエラー", ui::Icon::Warning);
+        ia.message(text::translate("kvx::batch", "壁倍率の結果ファイルを開くことができません\n") + options.summarizeFile,
+                   text::translate("kvx::batch", "ファイルエラー"), ui::Icon::Warning);
         return {1, {}, {}};
     }
     const analysis::WallFileRows w = analysis::readWallRows(*bytes);
-    for (const auto& why : w.refused) ia.message(why, "試験体集計", ui::Icon::Warning);
+    for (const auto& why : w.refused) ia.message(why, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     JsonWriter j;
     j.beginObject();
     j.key("file").value(options.summarizeFile);
@@ -232,7 +252,7 @@ RunResult runSummarize(const BatchOptions& options, ui::Interaction& ia, ReportS
     j.endObject();
     RunResult r;
     r.exitCode = ok ? 0 : 1;
-    r.output = options.json ? j.str() : text::format("%zu 体の行を集計しました\n", w.rows.size());
+    r.output = options.json ? j.str() : text::format(text::translate("kvx::batch", "%zu 体の行を集計しました\n").c_str(), w.rows.size());
     return r;
 }
 

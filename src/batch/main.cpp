@@ -12,6 +12,7 @@
 #include "batch/batch_run.h"
 #include "batch/report_sink.h"
 #include "plot/null_canvas.h"
+#include "text/translate.h"
 
 #include <QGuiApplication>
 #include <QPageSize>
@@ -67,12 +68,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = kvx::batch::parseOptions(args);
     if (!parsed.options) {
-        std::fprintf(stderr, "kurvadex-batch: %s\n%s", parsed.error.c_str(), kvx::batch::usageText());
+        std::fprintf(stderr, "kurvadex-batch: %s\n%s", parsed.error.c_str(), kvx::batch::usageText().c_str());
         return 2;
     }
     const kvx::batch::BatchOptions& options = *parsed.options;
     if (options.help) {
-        std::fputs(kvx::batch::usageText(), stdout);
+        std::fputs(kvx::batch::usageText().c_str(), stdout);
         return 0;
     }
     std::unique_ptr<QGuiApplication> gui;
@@ -105,7 +106,8 @@ int main(int argc, char** argv) {
     const auto result = kvx::batch::runBatch(options, ia, *canvas, &pages, nullptr, report.get());
     // A single file has no summary: its report ends here (a series ends its own).
     if (report && !report->finish()) {
-        ia.message("報告書を書き込めませんでした\n" + options.reportFile, "ファイル出力エラー", kvx::ui::Icon::Warning);
+        ia.message(kvx::text::translate("kvx::batch", "報告書を書き込めませんでした\n") + options.reportFile,
+                   kvx::text::translate("kvx::batch", "ファイル出力エラー"), kvx::ui::Icon::Warning);
         std::fputs(result.output.c_str(), stdout);
         return 1;
     }
@@ -115,7 +117,8 @@ int main(int argc, char** argv) {
         const bool ok = endsWithBmp(options.image) ? kvx::output::writeBmp(options.image, picture)
                                                    : kvx::output::writePng(options.image, picture);
         if (!ok) {
-            ia.message("画像ファイルを作成できませんでした\n" + options.image, "ファイル出力エラー", kvx::ui::Icon::Warning);
+            ia.message(kvx::text::translate("kvx::batch", "画像ファイルを作成できませんでした\n") + options.image,
+                       kvx::text::translate("kvx::batch", "ファイル出力エラー"), kvx::ui::Icon::Warning);
             return 1;
         }
     }
