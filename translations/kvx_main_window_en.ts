@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>データ修正</source>
-        <translation>Correct data</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>変&#x3000;更</source>
@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>削除範囲</source>
-        <translation>Delete range</translation>
+        <translation>Rows</translation>
     </message>
     <message>
         <source>開始ｽﾃｯﾌﾟ</source>
-        <translation>First step</translation>
+        <translation>First</translation>
     </message>
     <message>
         <source>から</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>終了ｽﾃｯﾌﾟ</source>
-        <translation>Last step</translation>
+        <translation>Last</translation>
     </message>
     <message>
         <source>まで</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>行削除</source>
-        <translation>Delete rows</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>確認</source>
@@ -549,7 +549,7 @@ These specimens have no page, their data files were not found:</translation>
     </message>
     <message>
         <source>グラフをクリックすると点の値を表示します。「骨格曲線」で特性値を求めます</source>
-        <translation>Click the graph to see a point&apos;s values. &quot;Skeleton curve&quot; gives the characteristic values</translation>
+        <translation>Click the graph to see a point&apos;s values. &quot;Skeleton&quot; gives the characteristic values</translation>
     </message>
     <message>
         <source>「完全弾塑性」でモデル、「データ編集」で骨格曲線の編集と壁倍率評価ができます</source>
@@ -709,7 +709,7 @@ These specimens have no page, their data files were not found:</translation>
     </message>
     <message>
         <source>骨格曲線</source>
-        <translation>Skeleton curve</translation>
+        <translation>Skeleton</translation>
     </message>
     <message>
         <source>データ編集</source>
@@ -1414,7 +1414,7 @@ evaluates the hysteresis loops, the skeleton curve, the perfectly elasto-plastic
                  1/n scale labels.
 
 ■ 6. Skeleton curve and characteristic values
-  In the All or Range mode, check &quot;Skeleton curve&quot; and press the &quot;Graph&quot;
+  In the All or Range mode, check &quot;Skeleton&quot; and press the &quot;Graph&quot;
   button: the skeleton curve is found and drawn in black, and the
   characteristic values are computed: the maximum load Pmax, the load at
   1/120 rad, 2/3 Pmax, P(1/2γ) and others.
@@ -1457,10 +1457,10 @@ evaluates the hysteresis loops, the skeleton curve, the perfectly elasto-plastic
 
 ■ 8. Checking and correcting data, converting to deformation angles
   The &quot;Data list&quot; button lists the measurements. A row number entered under
-  &quot;Step&quot; moves to that row. With &quot;Correct data&quot; checked the values can be
-  changed; &quot;Change&quot; confirms a change. Enter the first and the last step of
-  &quot;Delete range&quot; and press &quot;Delete rows&quot; to delete rows. &quot;Save&quot; saves the
-  corrected data as a standard CSV file.
+  &quot;Step&quot; moves to that row. With &quot;Edit&quot; checked the values can be changed;
+  &quot;Change&quot; confirms a change. Enter the first and the last step under
+  &quot;Rows&quot; and press &quot;Delete&quot; to delete those rows. &quot;Save&quot; saves the corrected
+  data as a standard CSV file.
   After a correction or a deletion the graph is drawn again at once.
   The menu &quot;Edit&quot; → &quot;Angle conversion&quot; computes deformation angles from
   displacement channels.

@@ -41,6 +41,12 @@ void setLiveText(QObject* target, const char* property, std::function<QString()>
     holder->setMaker(std::move(make));
 }
 
+QString rowRangeText(const std::string& range) {
+    QString text = QString::fromStdString(range);
+    if (currentLanguage() == Language::English) text.replace(QChar(0xFF5E), QLatin1Char('-'));
+    return text;
+}
+
 void setLiveText(QObject* target, const char* property, Text text) {
     setLiveText(target, property, [text] { return tr(text); });
 }

@@ -37,6 +37,10 @@ inline QString translated(Text text) { return tr(text); }
 /// The same in UTF-8, for the interaction's messages.
 inline std::string trText(Text text) { return tr(text).toStdString(); }
 
+/// A row range from the core ("1 ～ 250", "12～40") in the language in use:
+/// the full-width tilde is Japanese punctuation, a dash in English.
+QString rowRangeText(const std::string& range);
+
 /// For texts that follow the window's state: sets `property` of `target` to
 /// what `make` returns, now and after every switch of language. A later call
 /// for the same property replaces `make` (bindText would pile up bindings).

@@ -35,16 +35,16 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(336, 190);
 
-    label(this, tx("TForm1", "表示データ"), 16, 12, 90);
-    Label2 = label(this, QString(), 110, 12, 200, "Label2");
-    label(this, tx("TForm1", "ループ面積"), 16, 36, 90);
-    Label4 = label(this, QString(), 110, 36, 200, "Label4");
-    label(this, tx("TForm1", "等価減衰比"), 16, 58, 90);
-    Label6 = label(this, QString(), 110, 58, 200, "Label6");
-    label(this, tx("TForm1", "等価剛性"), 16, 80, 90);
-    Label8 = label(this, QString(), 110, 80, 200, "Label8");
-    label(this, tx("TForm1", "ループ判定"), 16, 102, 90);
-    Label9 = label(this, QString(), 110, 102, 200, "Label9");
+    label(this, tx("TForm1", "表示データ"), 16, 12, 118);
+    Label2 = label(this, QString(), 136, 12, 190, "Label2");
+    label(this, tx("TForm1", "ループ面積"), 16, 36, 118);
+    Label4 = label(this, QString(), 136, 36, 190, "Label4");
+    label(this, tx("TForm1", "等価減衰比"), 16, 58, 118);
+    Label6 = label(this, QString(), 136, 58, 190, "Label6");
+    label(this, tx("TForm1", "等価剛性"), 16, 80, 118);
+    Label8 = label(this, QString(), 136, 80, 190, "Label8");
+    label(this, tx("TForm1", "ループ判定"), 16, 102, 118);
+    Label9 = label(this, QString(), 136, 102, 190, "Label9");
     setLiveText(Label9, "text", tx("TForm1", "零レベル通過点"));
 
     BitBtn2 = button(this, tx("TForm1", "次へ"), 16, 140, "BitBtn2");
@@ -69,7 +69,7 @@ void TForm1::answer(ui::PauseAnswer a) {
 }
 
 ui::PauseAnswer TForm1::showPause(const ui::PauseInfo& info) {
-    Label2->setText(QString::fromStdString(info.rows));
+    setLiveText(Label2, "text", [rows = info.rows] { return rowRangeText(rows); });
     Label4->setText(QString::fromStdString(info.area));
     Label6->setText(QString::fromStdString(info.damping));
     Label8->setText(QString::fromStdString(info.stiffness));

@@ -312,7 +312,9 @@ void TOpening::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void TOpening::showRowLabel(const std::string& text) { Label5->setText(QString::fromStdString(text)); }
+void TOpening::showRowLabel(const std::string& text) {
+    setLiveText(Label5, "text", [text] { return rowRangeText(text); });
+}
 
 void TOpening::uncheckForStepAndLoop() {
     // Set without their click handlers: no nested Graph command.

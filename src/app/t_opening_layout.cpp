@@ -205,7 +205,8 @@ void TOpening::buildOptionControls(QWidget* area) {
 
     // In the skeleton row: without it the bilinear model and the characteristics
     // window are out of reach, and ELASTO.CSV's model columns stay 0.
-    PFPCheck = makeCheckBox(area, "PFPCheck", tx("TOpening", "完全弾塑性"), cell(3, 4));
+    // Wider than its cell (nothing on its right) for the English caption.
+    PFPCheck = makeCheckBox(area, "PFPCheck", tx("TOpening", "完全弾塑性"), cell(3, 4).adjusted(0, 0, 20, 0));
     // Kept from the original form but not offered to the user.
     CBKabe = makeCheckBox(area, "CBKabe", tx("TOpening", "壁倍率"), cell(3, 5));
     CBModify = makeCheckBox(area, "CBModify", QString(), cell(3, 5));

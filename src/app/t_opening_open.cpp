@@ -139,7 +139,7 @@ void TOpening::applyOpenedFile(data::OpenedFile opened) {
     // inside the new row count.
     m_state.graph.regionStart = 1;  // DisplayRange
     m_state.graph.regionEnd = m_state.data.RowCount;
-    Label5->setText(QString::number(m_state.data.RowCount) + QStringLiteral(" data"));
+    setLiveText(Label5, "text", [rows = m_state.data.RowCount] { return QString::number(rows) + QStringLiteral(" data"); });
     // "対応" in green when the graph shows the file's channels one to one.
     const bool oneToOne = m_taio->statusAfterRead(m_state.data.channelCount());
     setLiveText(Label34, "text", oneToOne ? tx("TOpening", "対応") : tx("TOpening", "非対応"));
