@@ -48,7 +48,7 @@ QString rowRangeText(const std::string& range) {
 }
 
 void setLiveText(QObject* target, const char* property, Text text) {
-    setLiveText(target, property, [text] { return tr(text); });
+    setLiveText(target, property, [text] { return translated(text); });
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry) {
@@ -82,7 +82,7 @@ void followDefaults(QLineEdit* edit, std::vector<Text> defaults) {
     auto shown = std::make_shared<std::vector<QString>>();
     onLanguageChange(edit, [edit, defaults = std::move(defaults), shown] {
         std::vector<QString> now;
-        for (const Text& d : defaults) now.push_back(tr(d));
+        for (const Text& d : defaults) now.push_back(translated(d));
         const QString text = edit->text();
         for (std::size_t i = 0; i < defaults.size(); ++i)
             if (text == QString::fromUtf8(defaults[i].source) || (!shown->empty() && text == (*shown)[i])) {

@@ -30,12 +30,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 QPushButton* makeButton(QWidget* parent, const QString& name, Text caption, const QRect& geometry);
 QLabel* makeLabel(QWidget* parent, const QString& name, Text text, const QRect& geometry);
 
-/// A text in the language in use: `tr` under another name, for the windows'
-/// own members (QObject::tr hides it there, and lupdate would take
-/// `app::tr(tx(...))` for a tr() call and drop the text).
-inline QString translated(Text text) { return tr(text); }
-/// The same in UTF-8, for the interaction's messages.
-inline std::string trText(Text text) { return tr(text).toStdString(); }
+/// A text in the language in use in UTF-8, for the interaction's messages.
+inline std::string trText(Text text) { return translated(text).toStdString(); }
 
 /// A row range from the core ("1 ～ 250", "12～40") in the language in use:
 /// the full-width tilde is Japanese punctuation, a dash in English.

@@ -119,10 +119,10 @@ void useLanguage(Language language) {
 
 Language currentLanguage() { return state().language; }
 
-QString tr(Text text) { return lookUp(text.context, text.source); }
+QString translated(Text text) { return lookUp(text.context, text.source); }
 
 QString trFormat(Text format, ...) {
-    const std::string f = tr(format).toStdString();
+    const std::string f = translated(format).toStdString();
     va_list args;
     va_start(args, format);
     va_list again;
@@ -140,7 +140,7 @@ QString trFormat(Text format, ...) {
 
 void bindText(QObject* target, const char* property, Text text) {
     const QByteArray name(property);
-    addBinding(target, [target, name, text] { target->setProperty(name.constData(), tr(text)); });
+    addBinding(target, [target, name, text] { target->setProperty(name.constData(), translated(text)); });
 }
 
 void onLanguageChange(QObject* owner, std::function<void()> apply) { addBinding(owner, std::move(apply)); }

@@ -44,8 +44,9 @@ struct Text {
 };
 constexpr Text tx(const char* context, const char* source) { return {context, source}; }
 
-/// The text in the current language.
-QString tr(Text text);
+/// The text in the current language. Not called tr: lupdate reads
+/// tr(tx(...)) as a QObject::tr call with no literal and drops the text.
+QString translated(Text text);
 /// A printf-style format in the current language, filled in (%d, %s, %g ...;
 /// %s takes UTF-8).
 QString trFormat(Text format, ...);

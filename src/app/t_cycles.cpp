@@ -68,12 +68,12 @@ const Text kComparisonFormats[] = {
 
 QString shownText(const std::string& source) {
     for (const Text& t : kComparisonTexts)
-        if (source == t.source) return app::tr(t);
+        if (source == t.source) return app::translated(t);
     // A heading with its unit, "降伏耐力 [kN]": the unit is the data file's.
     if (const auto at = source.find(" ["); at != std::string::npos)
         for (const Text& t : kComparisonTexts)
             if (source.compare(0, at, t.source) == 0)
-                return app::tr(t) + fromUtf8(std::string_view(source).substr(at));
+                return app::translated(t) + fromUtf8(std::string_view(source).substr(at));
     for (const Text& t : kComparisonFormats) {
         int n = 0;
 #pragma GCC diagnostic push
@@ -235,8 +235,8 @@ void TCycles::buildControls() {
     auto* legend = makeLabel(this, QStringLiteral("OverlayLegend"), QString(), {});
     legend->setTextFormat(Qt::RichText);
     onLanguageChange(legend, [legend] {
-        legend->setText(colourMark(plot::kEnvelopeOverlay) + app::tr(app::tx("TCycles", " 包絡線　")) +
-                        colourMark(plot::kEeepOverlay) + app::tr(app::tx("TCycles", " ASTM E2126 (EEEP)　")) +
+        legend->setText(colourMark(plot::kEnvelopeOverlay) + app::translated(app::tx("TCycles", " 包絡線　")) +
+                        colourMark(plot::kEeepOverlay) + app::translated(app::tx("TCycles", " ASTM E2126 (EEEP)　")) +
                         colourMark(plot::kEnOverlay) + QStringLiteral(" EN 12512"));
     });
     bottom->addSpacing(12);
@@ -308,17 +308,17 @@ const QImage& TCycles::plotImage(int index) const {
 
 void TCycles::showStatus() {
     if (!m_evaluated) {
-        StatusLabel->setText(app::tr(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください")));
+        StatusLabel->setText(app::translated(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください")));
         return;
     }
-    QString status = app::tr(app::tx("TCycles", "%1 行: %2 サイクル, %3 振幅レベル（変形 %4, 荷重 %5）"))
+    QString status = app::translated(app::tx("TCycles", "%1 行: %2 サイクル, %3 振幅レベル（変形 %4, 荷重 %5）"))
                          .arg(m_x.size())
                          .arg(m_cycles.cycles.size())
                          .arg(m_cycles.levels.size())
                          .arg(fromUtf8(m_units.deformation), fromUtf8(m_units.load));
     if (m_stale)
-        status = app::tr(app::tx("TCycles", "グラフが描き直されました．「再計算」で新しいグラフを評価します（表示は前のグラフ: ")) +
-                 status + app::tr(app::tx("TCycles", "）"));
+        status = app::translated(app::tx("TCycles", "グラフが描き直されました．「再計算」で新しいグラフを評価します（表示は前のグラフ: ")) +
+                 status + app::translated(app::tx("TCycles", "）"));
     StatusLabel->setStyleSheet(m_stale ? QStringLiteral("color: #a00000") : QString());
     StatusLabel->setText(status);
 }
@@ -344,7 +344,7 @@ void TCycles::renderComparison() {
     t->clear();
     t->clearSpans();
     const auto headings = plot::comparisonHeadings(m_units);
-    QStringList labels{app::tr(app::tx("TCycles", "方法"))};
+    QStringList labels{app::translated(app::tx("TCycles", "方法"))};
     for (int side = 0; side < 2; ++side)
         for (const std::string& h : headings) labels << shownText(h).replace(QStringLiteral(" ["), QStringLiteral("\n["));
     t->setColumnCount(static_cast<int>(labels.size()));
@@ -356,7 +356,7 @@ void TCycles::renderComparison() {
     for (int side = 0; side < 2; ++side) {
         const int first = 1 + side * kSideColumns;
         t->setSpan(0, first, 1, kSideColumns);
-        QTableWidgetItem* caption = cell(side == 0 ? app::tr(app::tx("TCycles", "正側 (＋)")) : app::tr(app::tx("TCycles", "負側 (－)")), Qt::AlignCenter);
+        QTableWidgetItem* caption = cell(side == 0 ? app::translated(app::tx("TCycles", "正側 (＋)")) : app::translated(app::tx("TCycles", "負側 (－)")), Qt::AlignCenter);
         caption->setFont(bold);
         caption->setBackground(QColor(0xE6, 0xE6, 0xE6));
         t->setItem(0, first, caption);
@@ -409,8 +409,8 @@ void TCycles::renderComparison() {
 bool TCycles::haveEvaluation() {
     if (m_evaluated) return true;
     m_interaction->message(
-        toUtf8(app::tr(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください"))),
-        toUtf8(app::tr(app::tx("TCycles", "サイクル評価"))), ui::Icon::Warning);
+        toUtf8(app::translated(app::tx("TCycles", "評価するグラフがありません．データファイルを開いてグラフを描き、「再計算」を押してください"))),
+        toUtf8(app::translated(app::tx("TCycles", "サイクル評価"))), ui::Icon::Warning);
     return false;
 }
 
@@ -422,8 +422,8 @@ void TCycles::Button2Click() {
 void TCycles::Button3Click() {
     if (!haveEvaluation()) return;
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存するフォルダ")));
-    request.filter = toUtf8(app::tr(app::tx("TCycles", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存するフォルダ")));
+    request.filter = toUtf8(app::translated(app::tx("TCycles", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = m_folder + "CYCLES.CSV";
     const auto chosen = m_interaction->chooseSaveFile(request);
@@ -436,13 +436,13 @@ void TCycles::Button3Click() {
         const std::string path = folder + name;
         if (!text::replaceFile(path, content)) {
             m_interaction->message(
-                name + toUtf8(app::tr(app::tx("TCycles", "を作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(path)),
-                toUtf8(app::tr(app::tx("TCycles", "ファイル出力エラー"))), ui::Icon::Warning);
+                name + toUtf8(app::translated(app::tx("TCycles", "を作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(path)),
+                toUtf8(app::translated(app::tx("TCycles", "ファイル出力エラー"))), ui::Icon::Warning);
             return;
         }
     }
-    m_interaction->message(toUtf8(app::tr(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存しました\n")) + fromPath(folder)),
-                           toUtf8(app::tr(app::tx("TCycles", "サイクル評価"))), ui::Icon::Information);
+    m_interaction->message(toUtf8(app::translated(app::tx("TCycles", "CYCLES.CSV と METHODS.CSV を保存しました\n")) + fromPath(folder)),
+                           toUtf8(app::translated(app::tx("TCycles", "サイクル評価"))), ui::Icon::Information);
 }
 
 }  // namespace kvx::app

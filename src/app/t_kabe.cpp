@@ -295,15 +295,15 @@ void TKabe::Button2Click() {
 
 void TKabe::Button4Click() {
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイルの作成")));
-    request.filter = toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TKabe", "耐力特性ファイルの作成")));
+    request.filter = toUtf8(app::translated(app::tx("TKabe", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
     request.defaultExtension = "txt";
     const auto path = m_interaction->chooseSaveFile(request);
     if (!path) return;
     if (!m_model.openResultFile(*path))
         m_interaction->message(
-            toUtf8(app::tr(app::tx("TKabe", "ファイルを作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(*path)),
-            toUtf8(app::tr(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
+            toUtf8(app::translated(app::tx("TKabe", "ファイルを作成できません（使用中か、書き込みできないフォルダです）\n")) + fromPath(*path)),
+            toUtf8(app::translated(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
     render();
 }
 
@@ -317,8 +317,8 @@ void TKabe::Button6Click() {
     if (written) m_writtenRows.push_back(m_model.rowText());
     render();
     if (!written)
-        m_interaction->message(toUtf8(app::tr(app::tx("TKabe", "耐力特性ファイルに書き込めませんでした"))),
-                               toUtf8(app::tr(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TKabe", "耐力特性ファイルに書き込めませんでした"))),
+                               toUtf8(app::translated(app::tx("TKabe", "ファイル出力エラー"))), ui::Icon::Warning);
 }
 
 void TKabe::RadioGroup1Click(int item) {

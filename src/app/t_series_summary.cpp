@@ -81,7 +81,7 @@ const Text kIndexNames[] = {tx("TSeriesSummary", "降伏耐力 Py"), tx("TSeries
 
 QString shownText(const char* source, std::span<const Text> texts) {
     for (const Text& t : texts)
-        if (std::strcmp(source, t.source) == 0) return app::tr(t);
+        if (std::strcmp(source, t.source) == 0) return app::translated(t);
     return QString::fromUtf8(source);
 }
 
@@ -95,22 +95,22 @@ std::vector<std::pair<QString, QString>> resultTexts(const analysis::SideSummary
     const std::string load = kN ? "kN" : "kg";
     const auto number = [](double v, int decimals) { return plot::readableNumber(v, decimals); };
     std::vector<std::pair<QString, QString>> out;
-    out.emplace_back(app::tr(app::tx("TSeriesSummary", "試験体数 n")), trFormat(tx("TSeriesSummary", "%d 体"), s.n));
-    out.emplace_back(app::tr(app::tx("TSeriesSummary", "短期基準せん断耐力 P0")),
+    out.emplace_back(app::translated(app::tx("TSeriesSummary", "試験体数 n")), trFormat(tx("TSeriesSummary", "%d 体"), s.n));
+    out.emplace_back(app::translated(app::tx("TSeriesSummary", "短期基準せん断耐力 P0")),
                      trFormat(tx("TSeriesSummary", "%s %s（%s）"), number(s.P0, 2).c_str(), load.c_str(),
                               indexName(s.governing).toUtf8().constData()));
-    out.emplace_back(app::tr(app::tx("TSeriesSummary", "短期許容せん断耐力 Pa = α·P0")),
+    out.emplace_back(app::translated(app::tx("TSeriesSummary", "短期許容せん断耐力 Pa = α·P0")),
                      trFormat(tx("TSeriesSummary", "%s %s（α = %s）"), number(s.Pa, 2).c_str(), load.c_str(),
                               text::format("%.3g", s.alpha).c_str()));
-    out.emplace_back(kN ? app::tr(app::tx("TSeriesSummary", "壁倍率 Pa/(1.96·L)")) : app::tr(app::tx("TSeriesSummary", "壁倍率 Pa/(200·L)")),
+    out.emplace_back(kN ? app::translated(app::tx("TSeriesSummary", "壁倍率 Pa/(1.96·L)")) : app::translated(app::tx("TSeriesSummary", "壁倍率 Pa/(200·L)")),
                      trFormat(tx("TSeriesSummary", "%s（L = %s m）"), number(s.multiplier, 2).c_str(),
                               text::format("%.4g", s.L).c_str()));
     if (s.Kmean)
-        out.emplace_back(app::tr(app::tx("TSeriesSummary", "平均初期剛性 K")),
+        out.emplace_back(app::translated(app::tx("TSeriesSummary", "平均初期剛性 K")),
                          trFormat(tx("TSeriesSummary", "%s %s/rad（変動係数 %s）"), number(*s.Kmean, 1).c_str(),
                                   load.c_str(), (s.Kcv ? number(*s.Kcv, 3) : std::string("-")).c_str()));
     if (s.muMean)
-        out.emplace_back(app::tr(app::tx("TSeriesSummary", "平均塑性率 μ")),
+        out.emplace_back(app::translated(app::tx("TSeriesSummary", "平均塑性率 μ")),
                          trFormat(tx("TSeriesSummary", "%s（変動係数 %s）"), number(*s.muMean, 2).c_str(),
                                   (s.muCv ? number(*s.muCv, 3) : std::string("-")).c_str()));
     return out;
@@ -439,14 +439,14 @@ void TSeriesSummary::load(std::vector<analysis::SpecimenRow> rows, const std::st
 }
 
 void TSeriesSummary::showHeadings() {
-    RowList->setHorizontalHeaderLabels({app::tr(app::tx("TSeriesSummary", "ファイル名")), app::tr(app::tx("TSeriesSummary", "領域")),
-                                        app::tr(app::tx("TSeriesSummary", "解析日時")), QStringLiteral("Py"),
+    RowList->setHorizontalHeaderLabels({app::translated(app::tx("TSeriesSummary", "ファイル名")), app::translated(app::tx("TSeriesSummary", "領域")),
+                                        app::translated(app::tx("TSeriesSummary", "解析日時")), QStringLiteral("Py"),
                                         QStringLiteral("Pu×0.2/Ds"), QStringLiteral("2/3Pmax"),
                                         referenceHeading(chartCaptions()[3])});
 }
 
 void TSeriesSummary::showSource() {
-    SourceLabel->setText(m_writtenRows ? app::tr(kWrittenRowsSource).arg(*m_writtenRows) : m_source);
+    SourceLabel->setText(m_writtenRows ? app::translated(kWrittenRowsSource).arg(*m_writtenRows) : m_source);
 }
 
 void TSeriesSummary::retranslate() {
@@ -476,8 +476,8 @@ void TSeriesSummary::showWrittenRows(const std::vector<std::string>& rows, const
     load(std::move(parsed), analysis::readWallRows(headerCp932).referenceHeader,
          QString::fromUtf8(kWrittenRowsSource.source).arg(rows.size()));
     if (!refused.empty())
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計に入れられない行があります"))) + refused,
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "集計に入れられない行があります"))) + refused,
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::setWallLength(const QString& wallLength) {
@@ -489,8 +489,8 @@ bool TSeriesSummary::recompute() {
     const auto L = positiveNumber(EditL->text());
     const auto alpha = positiveNumber(EditAlpha->text());
     if (!L || !alpha) {
-        InputMessage->setText(!L ? app::tr(app::tx("TSeriesSummary", "壁長さ L は正の数を入力してください（集計は前の値のままです）"))
-                                 : app::tr(app::tx("TSeriesSummary", "低減係数 α は正の数を入力してください（集計は前の値のままです）")));
+        InputMessage->setText(!L ? app::translated(app::tx("TSeriesSummary", "壁長さ L は正の数を入力してください（集計は前の値のままです）"))
+                                 : app::translated(app::tx("TSeriesSummary", "低減係数 α は正の数を入力してください（集計は前の値のままです）")));
         return false;
     }
     InputMessage->clear();
@@ -516,8 +516,8 @@ void TSeriesSummary::render() {
     PlusPage->render(m_summary.plus, m_rows.empty() ? hint : m_summary.plusFailure, names(false), captions, m_unit);
     MinusPage->render(m_summary.minus, m_rows.empty() ? hint : m_summary.minusFailure, names(true), captions, m_unit);
     const auto title = [](Text side, const std::optional<analysis::SideSummary>& s) {
-        return app::tr(side) +
-               (s ? app::tr(app::tx("TSeriesSummary", "  %1 体")).arg(s->n) : app::tr(app::tx("TSeriesSummary", "  集計なし")));
+        return app::translated(side) +
+               (s ? app::translated(app::tx("TSeriesSummary", "  %1 体")).arg(s->n) : app::translated(app::tx("TSeriesSummary", "  集計なし")));
     };
     Sides->setTabText(0, title(tx("TSeriesSummary", "正側 (Plus)"), m_summary.plus));
     Sides->setTabText(1, title(tx("TSeriesSummary", "負側 (Minus)"), m_summary.minus));
@@ -525,13 +525,13 @@ void TSeriesSummary::render() {
 
 bool TSeriesSummary::readyToWrite() {
     if (!recompute()) {
-        m_interaction->message(toUtf8(InputMessage->text()), toUtf8(app::tr(app::tx("TSeriesSummary", "入力エラー"))),
+        m_interaction->message(toUtf8(InputMessage->text()), toUtf8(app::translated(app::tx("TSeriesSummary", "入力エラー"))),
                                ui::Icon::Warning);
         return false;
     }
     if (m_checked.empty()) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計する行がありません．耐力特性ファイルを開いてください"))),
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "集計する行がありません．耐力特性ファイルを開いてください"))),
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "試験体集計"))), ui::Icon::Warning);
         return false;
     }
     return true;
@@ -539,8 +539,8 @@ bool TSeriesSummary::readyToWrite() {
 
 void TSeriesSummary::Button1Click() {
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイルを開く")));
-    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TSeriesSummary", "耐力特性ファイルを開く")));
+    request.filter = toUtf8(app::translated(app::tx("TSeriesSummary", "耐力特性ファイル(*.txt)|*csv|すべて(*.*)|*.*")));
     request.defaultExtension = "txt";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseOpenFile(request);
@@ -548,8 +548,8 @@ void TSeriesSummary::Button1Click() {
     const QString name = QFileInfo(fromPath(*path)).fileName();
     const auto bytes = data::readWholeFile(*path);
     if (!bytes) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイルを開くことができません\n")) + fromPath(*path)),
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "ファイルエラー"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "耐力特性ファイルを開くことができません\n")) + fromPath(*path)),
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "ファイルエラー"))), ui::Icon::Warning);
         return;
     }
     m_folder = data::directoryOf(*path);
@@ -557,30 +557,30 @@ void TSeriesSummary::Button1Click() {
     std::string told;
     for (const auto& r : read.refused) told += "\n" + r;
     if (read.rows.empty()) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計できる行がありません\n")) + name) + told,
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "集計できる行がありません\n")) + name) + told,
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
         return;
     }
     m_writtenRows.reset();
     load(std::move(read.rows), read.referenceHeader, name);
     SourceLabel->setToolTip(fromPath(*path));
     if (!told.empty())
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "次の行は数値が読めないため集計に入れません"))) + told,
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "次の行は数値が読めないため集計に入れません"))) + told,
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "耐力特性ファイル"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::Button2Click() {
     if (!readyToWrite()) return;
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "集計の保存")));
-    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TSeriesSummary", "集計の保存")));
+    request.filter = toUtf8(app::translated(app::tx("TSeriesSummary", "CSV ファイル (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseSaveFile(request);
     if (!path) return;
     if (!text::replaceFile(*path, analysis::summaryCsv(m_summary, m_checked, m_unit)))
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "集計ファイルを書き込めませんでした\n")) + fromPath(*path)),
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "ファイル出力エラー"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "集計ファイルを書き込めませんでした\n")) + fromPath(*path)),
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "ファイル出力エラー"))), ui::Icon::Warning);
 }
 
 void TSeriesSummary::Button3Click() {
@@ -590,8 +590,8 @@ void TSeriesSummary::Button3Click() {
     if (!m_printDialog(printer)) return;
     QtCanvas canvas(printer);
     if (!canvas.begin()) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TSeriesSummary", "印刷を開始できませんでした"))),
-                               toUtf8(app::tr(app::tx("TSeriesSummary", "印刷エラー"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TSeriesSummary", "印刷を開始できませんでした"))),
+                               toUtf8(app::translated(app::tx("TSeriesSummary", "印刷エラー"))), ui::Icon::Warning);
         return;
     }
     const int dpi = printer.resolution();
@@ -604,8 +604,8 @@ void TSeriesSummary::Button3Click() {
 void TSeriesSummary::Button4Click() {
     if (!readyToWrite()) return;
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TSeriesSummary", "報告書の保存")));
-    request.filter = toUtf8(app::tr(app::tx("TSeriesSummary", "PDF ファイル (*.pdf)|*.pdf|すべて (*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TSeriesSummary", "報告書の保存")));
+    request.filter = toUtf8(app::translated(app::tx("TSeriesSummary", "PDF ファイル (*.pdf)|*.pdf|すべて (*.*)|*.*")));
     request.defaultExtension = "pdf";
     request.initialPath = m_folder;
     const auto path = m_interaction->chooseSaveFile(request);

@@ -166,8 +166,8 @@ void TSkelton_edit::FormShow() {
     const auto scale = [&](std::span<const double> values, Text axis) {
         if (const auto s = analysis::editorScale(largestMagnitude(values))) return *s;
         m_interaction->message(
-            toUtf8(app::tr(axis) + app::tr(app::tx("TSkelton_edit", "のデータがすべて 0 です．目盛りを 1 として表示します．"))),
-            toUtf8(app::tr(app::tx("TSkelton_edit", "ループデータ不正"))), ui::Icon::Warning);
+            toUtf8(app::translated(axis) + app::translated(app::tx("TSkelton_edit", "のデータがすべて 0 です．目盛りを 1 として表示します．"))),
+            toUtf8(app::translated(app::tx("TSkelton_edit", "ループデータ不正"))), ui::Icon::Warning);
         return 1.0;
     };
     const double sx = scale(m_source.recordX(), tx("TSkelton_edit", "X軸"));
@@ -307,17 +307,17 @@ void TSkelton_edit::addPoint(double x, double y) {
             break;
         case analysis::AddResult::StoreFull:
             m_interaction->message(
-                toUtf8(app::tr(app::tx("TSkelton_edit", "骨格曲線の点は ")) + QString::number(analysis::SkeletonCurve::kSlots) +
-                       app::tr(app::tx("TSkelton_edit",
+                toUtf8(app::translated(app::tx("TSkelton_edit", "骨格曲線の点は ")) + QString::number(analysis::SkeletonCurve::kSlots) +
+                       app::translated(app::tx("TSkelton_edit",
                              " 点までです．これ以上追加できません．\n「点整理」で点を減らしてから追加してください．"))),
-                toUtf8(app::tr(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
+                toUtf8(app::translated(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
             break;
         case analysis::AddResult::SameX:
             // Only an unsorted store (after moving points) leaves no place for the new X.
-            m_interaction->message(toUtf8(app::tr(app::tx("TSkelton_edit",
+            m_interaction->message(toUtf8(app::translated(app::tx("TSkelton_edit",
                                                 "点の並びが X の順になっていないため、この位置に点を追加できません．\n"
                                                 "「再描画」で点を並べ替えてから追加してください．"))),
-                                   toUtf8(app::tr(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
+                                   toUtf8(app::translated(app::tx("TSkelton_edit", "点の追加"))), ui::Icon::Warning);
             break;
     }
 }

@@ -51,12 +51,12 @@ QString trimmedField(const std::vector<std::vector<std::string>>& rows, int row,
 // "N → kN ×0.001", "kN", "mV（換算なし）": what a unit becomes when stored.
 QString conversionText(const QString& unit) {
     const data::UnitConversion c = data::unitConversion(toUtf8(unit));
-    if (c.from.empty()) return app::tr(app::tx("TTextImport", "（単位なし）"));
+    if (c.from.empty()) return app::translated(app::tx("TTextImport", "（単位なし）"));
     if (c.from != c.to || c.factor != 1.0)
         return fromUtf8(c.from) + QStringLiteral(" → ") + fromUtf8(c.to) + QStringLiteral(" ×") +
                QString::number(c.factor, 'g', 6);
     if (data::looksLikeUnit(c.from)) return fromUtf8(c.to);
-    return fromUtf8(c.from) + app::tr(app::tx("TTextImport", "（換算なし）"));
+    return fromUtf8(c.from) + app::translated(app::tx("TTextImport", "（換算なし）"));
 }
 
 // Files of one lab's rig share the delimiter, the header texts and the
@@ -136,15 +136,15 @@ QString TTextImport::readNote(const data::ImportReport& report) {
     const bool thinned = report.thinnedFrom > 0;
     QString note;
     if (report.skippedRows > 0)
-        note = app::tr(app::tx("TTextImport", "不正な行 %1 行を除")).arg(grouped(report.skippedRows)) +
-               (thinned ? app::tr(app::tx("TTextImport", "き、")) : app::tr(app::tx("TTextImport", "いて")));
+        note = app::translated(app::tx("TTextImport", "不正な行 %1 行を除")).arg(grouped(report.skippedRows)) +
+               (thinned ? app::translated(app::tx("TTextImport", "き、")) : app::translated(app::tx("TTextImport", "いて")));
     if (thinned)
-        note += app::tr(app::tx("TTextImport", "%1 行を %2 行ごとに間引いて %3 行を"))
+        note += app::translated(app::tx("TTextImport", "%1 行を %2 行ごとに間引いて %3 行を"))
                     .arg(grouped(report.thinnedFrom))
                     .arg(report.plan.step)
                     .arg(grouped(report.rowsRead));
     if (note.isEmpty()) return {};
-    return note + app::tr(app::tx("TTextImport", "読み込みました"));
+    return note + app::translated(app::tx("TTextImport", "読み込みました"));
 }
 
 TTextImport::TTextImport(ui::Interaction& interaction, data::ForceUnit forceUnit, QWidget* parent)
@@ -161,7 +161,7 @@ TTextImport::TTextImport(ui::Interaction& interaction, data::ForceUnit forceUnit
 void TTextImport::retranslate() {
     const auto items = [](QComboBox* box, std::initializer_list<Text> texts) {
         int i = 0;
-        for (const Text& t : texts) box->setItemText(i++, app::tr(t));
+        for (const Text& t : texts) box->setItemText(i++, app::translated(t));
     };
     items(DelimiterBox, {tx("TTextImport", "カンマ"), tx("TTextImport", "セミコロン"), tx("TTextImport", "タブ"),
                          tx("TTextImport", "空白")});
@@ -179,7 +179,7 @@ void TTextImport::retranslate() {
 }
 
 void TTextImport::showPreviewTitle() {
-    const QString title = app::tr(app::tx("TTextImport", "先頭 30 行（読んだままと区切った項目）"));
+    const QString title = app::translated(app::tx("TTextImport", "先頭 30 行（読んだままと区切った項目）"));
     m_previewGroup->setTitle(m_path.empty() ? title
                                             : title + QStringLiteral(": ") + QFileInfo(fromPath(m_path)).fileName());
 }
@@ -271,9 +271,9 @@ void TTextImport::buildControls() {
     ColumnTable = new QTableWidget(0, kColumnFields, columnGroup);
     ColumnTable->setObjectName(QStringLiteral("ColumnTable"));
     onLanguageChange(ColumnTable, [table = ColumnTable] {
-        table->setHorizontalHeaderLabels({app::tr(app::tx("TTextImport", "列")), app::tr(app::tx("TTextImport", "使う")),
-                                          app::tr(app::tx("TTextImport", "順番")), app::tr(app::tx("TTextImport", "名前")),
-                                          app::tr(app::tx("TTextImport", "単位")), app::tr(app::tx("TTextImport", "換算"))});
+        table->setHorizontalHeaderLabels({app::translated(app::tx("TTextImport", "列")), app::translated(app::tx("TTextImport", "使う")),
+                                          app::translated(app::tx("TTextImport", "順番")), app::translated(app::tx("TTextImport", "名前")),
+                                          app::translated(app::tx("TTextImport", "単位")), app::translated(app::tx("TTextImport", "換算"))});
     });
     ColumnTable->verticalHeader()->hide();
     ColumnTable->verticalHeader()->setDefaultSectionSize(24);
@@ -459,7 +459,7 @@ void TTextImport::showPreview() {
     PreviewTable->clear();
     PreviewTable->setRowCount(static_cast<int>(m_preview.size()));
     PreviewTable->setColumnCount(2 + fields);
-    QStringList headings{app::tr(app::tx("TTextImport", "行")), app::tr(app::tx("TTextImport", "読んだまま"))};
+    QStringList headings{app::translated(app::tx("TTextImport", "行")), app::translated(app::tx("TTextImport", "読んだまま"))};
     for (int f = 1; f <= fields; ++f) headings << QString::number(f);
     PreviewTable->setHorizontalHeaderLabels(headings);
     const QColor headerShade = palette().color(QPalette::Button);
@@ -468,9 +468,9 @@ void TTextImport::showPreview() {
         const int headerRow = r + 1;  // preview rows are the file's non-blank lines, as header rows count
         QString role;
         if (headerRow <= d.headerRows)
-            role = headerRow == d.namesRow   ? app::tr(app::tx("TTextImport", "名前"))
-                   : headerRow == d.unitsRow ? app::tr(app::tx("TTextImport", "単位"))
-                                             : app::tr(app::tx("TTextImport", "見出し"));
+            role = headerRow == d.namesRow   ? app::translated(app::tx("TTextImport", "名前"))
+                   : headerRow == d.unitsRow ? app::translated(app::tx("TTextImport", "単位"))
+                                             : app::translated(app::tx("TTextImport", "見出し"));
         auto* number = fixedItem(QString::number(line.lineNumber) + (role.isEmpty() ? QString() : QLatin1Char(' ') + role));
         PreviewTable->setItem(r, 0, number);
         // A tab would show as nothing at all; the arrow shows where it is.
@@ -604,7 +604,7 @@ void TTextImport::showOrder() {
         const auto at = std::find(m_order.begin(), m_order.end(), c);
         // The dash stands for "not used"; a used column's first place is a plain 1.
         if (at == m_order.end()) {
-            box->setSpecialValueText(app::tr(app::tx("TTextImport", "－")));
+            box->setSpecialValueText(app::translated(app::tx("TTextImport", "－")));
             box->setRange(0, 0);
             box->setEnabled(false);
         } else {
@@ -648,46 +648,46 @@ void TTextImport::orderChanged(int column, int position) {
 void TTextImport::showSummary() {
     QStringList lines;
     const auto failedWith = [&](const QString& why) {
-        lines << app::tr(app::tx("TTextImport", "読み込めません: ")) + why;
+        lines << app::translated(app::tx("TTextImport", "読み込めません: ")) + why;
         SummaryLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     };
     SummaryLabel->setStyleSheet(QString());
     if (!m_parsed.failure.empty()) {
         failedWith(fromUtf8(m_parsed.failure));
         if (!SkipBadRowsBox->isChecked() && m_parsed.rows > 0)
-            lines << app::tr(app::tx("TTextImport", "「不正な行を読み飛ばす」にチェックすると、その行を除いて読み込みます"));
+            lines << app::translated(app::tx("TTextImport", "「不正な行を読み飛ばす」にチェックすると、その行を除いて読み込みます"));
     } else if (!m_plan.failure.empty()) {
         failedWith(fromUtf8(m_plan.failure));
     } else {
         const int kept = static_cast<int>(m_plan.keptRows.size());
         const int channels = static_cast<int>(m_plan.columns.size());
         if (m_plan.thinned)
-            lines << app::tr(app::tx("TTextImport", "%1 行 → %2 行（%3 行ごとに間引き、反転点と最大・最小荷重の行は残します）、%4 チャンネル"))
+            lines << app::translated(app::tx("TTextImport", "%1 行 → %2 行（%3 行ごとに間引き、反転点と最大・最小荷重の行は残します）、%4 チャンネル"))
                          .arg(grouped(m_parsed.rows), grouped(kept))
                          .arg(m_plan.step)
                          .arg(channels);
         else
-            lines << app::tr(app::tx("TTextImport", "%1 行、%2 チャンネルを読み込みます")).arg(grouped(kept)).arg(channels);
+            lines << app::translated(app::tx("TTextImport", "%1 行、%2 チャンネルを読み込みます")).arg(grouped(kept)).arg(channels);
         if (m_parsed.skippedRows > 0) {
             QStringList at;
             for (std::size_t i = 0; i < m_parsed.skippedLines.size() && i < 5; ++i)
                 at << QString::number(m_parsed.skippedLines[i]);
-            lines << app::tr(app::tx("TTextImport", "不正な行 %1 行を読み飛ばします（第 %2 行%3）"))
+            lines << app::translated(app::tx("TTextImport", "不正な行 %1 行を読み飛ばします（第 %2 行%3）"))
                          .arg(grouped(m_parsed.skippedRows), at.join(QStringLiteral(", ")),
-                              m_parsed.skippedRows > static_cast<int>(at.size()) ? app::tr(app::tx("TTextImport", " ほか"))
+                              m_parsed.skippedRows > static_cast<int>(at.size()) ? app::translated(app::tx("TTextImport", " ほか"))
                                                                                  : QString());
         }
         if (m_plan.forceChannel >= 0) {
             const auto i = static_cast<std::size_t>(m_plan.forceChannel);
-            lines << app::tr(app::tx("TTextImport", "荷重: %1 CH「%2」（%3）"))
+            lines << app::translated(app::tx("TTextImport", "荷重: %1 CH「%2」（%3）"))
                          .arg(m_plan.forceChannel + 1)
                          .arg(fromUtf8(m_plan.names[i]), fromUtf8(m_plan.units[i].to));
         } else {
-            lines << app::tr(app::tx("TTextImport", "荷重の列がありません（単位 kN, N, kgf などの列を「使う」にしてください）"));
+            lines << app::translated(app::tx("TTextImport", "荷重の列がありません（単位 kN, N, kgf などの列を「使う」にしてください）"));
         }
     }
-    if (m_remembered) lines << app::tr(app::tx("TTextImport", "同じ形のファイルを前回読み込んだときの設定です"));
-    if (!m_savedPath.isEmpty()) lines << app::tr(app::tx("TTextImport", "保存しました: ")) + m_savedPath;
+    if (m_remembered) lines << app::translated(app::tx("TTextImport", "同じ形のファイルを前回読み込んだときの設定です"));
+    if (!m_savedPath.isEmpty()) lines << app::translated(app::tx("TTextImport", "保存しました: ")) + m_savedPath;
     SummaryLabel->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -728,8 +728,8 @@ void TTextImport::ReadButtonClick() {
 void TTextImport::SaveButtonClick() {
     const QFileInfo source(fromPath(m_path));
     ui::FileDialogRequest request;
-    request.title = toUtf8(app::tr(app::tx("TTextImport", "標準形式で保存")));
-    request.filter = toUtf8(app::tr(app::tx("TTextImport", "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*")));
+    request.title = toUtf8(app::translated(app::tx("TTextImport", "標準形式で保存")));
+    request.filter = toUtf8(app::translated(app::tx("TTextImport", "標準ﾃﾞｰﾀﾌｧｲﾙ (*.csv)|*.csv|すべて (*.*)|*.*")));
     request.defaultExtension = "csv";
     request.initialPath = toPath(source.absolutePath() + QLatin1Char('/') + source.completeBaseName() +
                                  QStringLiteral(".kvx.csv"));
@@ -738,15 +738,15 @@ void TTextImport::SaveButtonClick() {
     const std::string path = data::withCsvExtension(*chosen);
     // The lab's own record is the one thing that must never be replaced.
     if (QFileInfo(fromPath(path)).absoluteFilePath() == source.absoluteFilePath()) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TTextImport", "読み込み中のファイルには保存できません．別の名前を指定してください\n"))) + path,
-                               toUtf8(app::tr(app::tx("TTextImport", "標準形式で保存"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TTextImport", "読み込み中のファイルには保存できません．別の名前を指定してください\n"))) + path,
+                               toUtf8(app::translated(app::tx("TTextImport", "標準形式で保存"))), ui::Icon::Warning);
         return;
     }
     auto table = std::make_unique<data::MeasurementData>();
     if (!data::importDelimitedText(m_bytes, settings(), m_forceUnit, *m_interaction, *table)) return;
     if (!data::writeDataSet(path, *table)) {
-        m_interaction->message(toUtf8(app::tr(app::tx("TTextImport", "標準形式のファイルを保存できませんでした\n"))) + path,
-                               toUtf8(app::tr(app::tx("TTextImport", "ファイル出力エラー"))), ui::Icon::Warning);
+        m_interaction->message(toUtf8(app::translated(app::tx("TTextImport", "標準形式のファイルを保存できませんでした\n"))) + path,
+                               toUtf8(app::translated(app::tx("TTextImport", "ファイル出力エラー"))), ui::Icon::Warning);
         return;
     }
     remember();

@@ -335,7 +335,7 @@ std::string summary(const data::OpenedFile& opened, const plot::GraphState& grap
         out += text::format(text::translate("kvx::batch", "最大荷重: 正側 Pmax = %.6g %s (%.6g %s), 負側 Pmin = %.6g %s (%.6g %s)\n").c_str(),
                             s.record.Pmax,
                             load.c_str(), s.record.PmaxX, x.c_str(), s.record.Pmin, load.c_str(), s.record.PminX, x.c_str());
-        const auto side = [&](const std::string& side, const std::optional<analysis::ElastoResult>& r) {
+        const auto model = [&](const std::string& side, const std::optional<analysis::ElastoResult>& r) {
             if (!r) return;
             if (!r->model) {
                 out += text::format(text::translate("kvx::batch", "%s完全弾塑性モデル: %s\n").c_str(), side.c_str(),
@@ -350,8 +350,8 @@ std::string summary(const data::OpenedFile& opened, const plot::GraphState& grap
             if (mu > 0.5) out += text::format(", Ds = %.4g", 1 / std::sqrt(2 * mu - 1));
             out += "\n";
         };
-        side(text::translate("kvx::batch", "正側"), s.plus);
-        side(text::translate("kvx::batch", "負側"), s.minus);
+        model(text::translate("kvx::batch", "正側"), s.plus);
+        model(text::translate("kvx::batch", "負側"), s.minus);
     }
     if (wall && wall->wall) {
         const auto& n = wall->wall->numbers();
