@@ -457,6 +457,26 @@ Add such a point.</translation>
         <source>耐力特性ファイルに書き込めませんでした</source>
         <translation>Could not write to the wall result file</translation>
     </message>
+    <message>
+        <source>再評価をしてください</source>
+        <translation>Evaluate again</translation>
+    </message>
+    <message>
+        <source>評価終了</source>
+        <translation>Evaluated</translation>
+    </message>
+    <message>
+        <source>評価できない値があります</source>
+        <translation>Some values cannot be evaluated</translation>
+    </message>
+    <message>
+        <source>原点から %d 点目</source>
+        <translation>point %d from the origin</translation>
+    </message>
+    <message>
+        <source>1/%d変形角時耐力&#x3000;%sP%d</source>
+        <translation>Load at 1/%d rad%s P%d</translation>
+    </message>
 </context>
 <context>
     <name>TSeriesSummary</name>

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace kvx::app {
 namespace {
@@ -53,6 +54,28 @@ QPushButton* makeButton(QWidget* parent, const char* name, Text caption, int x, 
     return button;
 }
 
+// The wall model words its remarks, reference-row captions and state in
+// Japanese, as the result file keeps them; the window shows them in the
+// language in use.
+QString shownModelText(const std::string& name, const std::string& japanese) {
+    static const QRegularExpression point(QStringLiteral("^原点から (\\d+) 点目$"));
+    static const QRegularExpression row(QStringLiteral("^1/(\\d+)変形角時耐力　( ?)P(\\d+)$"));
+    const QString text = fromUtf8(japanese);
+    if (currentLanguage() == Language::Japanese || text.isEmpty()) return text;
+    if (name == "Label51") {
+        for (const Text state : {tx("TKabe", "再評価をしてください"), tx("TKabe", "評価終了"),
+                                 tx("TKabe", "評価できない値があります")})
+            if (japanese == state.source) return translated(state);
+        return text;
+    }
+    if (const auto m = point.match(text); m.hasMatch())
+        return trFormat(tx("TKabe", "原点から %d 点目"), m.captured(1).toInt());
+    if (const auto m = row.match(text); m.hasMatch())
+        return trFormat(tx("TKabe", "1/%d変形角時耐力　%sP%d"), m.captured(1).toInt(), m.captured(2).toUtf8().constData(),
+                        m.captured(3).toInt());
+    return text;
+}
+
 int rowY(int row) { return kFirstRow + row * kRow; }
 int groupHeight(int rows) { return kFirstRow + rows * kRow + 6; }
 
@@ -66,7 +89,7 @@ TKabe::TKabe(SkeletonSource& source, ui::Interaction& interaction, QWidget* pare
     setFixedSize(kRightX + kRightWidth + 8, 556);
     buildControls();
     connectSignals();
-    render();
+    onLanguageChange(this, [this] { render(); });
 }
 
 QLineEdit* TKabe::addEdit(QWidget* parent, int number, int x, int y, int width) {
@@ -257,7 +280,7 @@ void TKabe::render() {
         // Leave the box being typed in alone: setText would move its cursor.
         if (box->text() != text) box->setText(text);
     }
-    for (const auto& [name, label] : m_texts) label->setText(fromUtf8(m_model.text(name)));
+    for (const auto& [name, label] : m_texts) label->setText(shownModelText(name, m_model.text(name)));
     const QString load = fromUtf8(m_model.loadUnit());
     for (QLabel* unit : m_loadUnits) unit->setText(load);
     m_stiffnessUnit->setText(fromUtf8(m_model.stiffnessUnit()));

@@ -32,7 +32,7 @@ void TOpening::Open1Click() { Button2Click(); }
 
 void TOpening::TextImport1Click() {
     ui::FileDialogRequest request;
-    request.title = data::kOpenDialogTitle;
+    request.title = data::openDialogTitle();
     request.filter = data::openDialogFilter(data::DataFileFormat::Generic);
     request.initialPath = m_state.DataDirectory;
     // Unlike the file button, a cancel here leaves the window as it is.
@@ -48,7 +48,7 @@ void TOpening::generic1Click() {
 
 void TOpening::Button2Click() {
     ui::FileDialogRequest request;
-    request.title = data::kOpenDialogTitle;
+    request.title = data::openDialogTitle();
     request.filter = data::openDialogFilter(dataFileFormat());
     request.initialPath = m_state.DataDirectory;
     drawPrompt();

@@ -197,15 +197,19 @@ private slots:
         editor->Button4->click();
         kvx::app::TKabe* w = f.window->wallWindow();
         QVERIFY(w && w->isVisible());
-        // The remarks, the reference row's caption and the state are the wall model's words.
+        // The remarks, the reference row's caption and the state are the wall
+        // model's words, shown in the language in use.
+        const auto label = [w](const char* name) { return w->findChild<QLabel*>(QLatin1String(name))->text(); };
         roundTrip(w,
                   {{"title", [w] { return title(w); }, QStringLiteral("　壁倍率評価"),
                     QStringLiteral("Wall Multiplier Evaluation")},
                    {"copy", [w] { return w->Button1->text(); }, QStringLiteral("特性値コピー"), QStringLiteral("Copy values")},
                    {"angle", [w] { return w->RadioGroup1->title(); }, QStringLiteral("変形角"),
-                    QStringLiteral("Deformation angle")}},
-                  {}, {QStringLiteral("Label21"), QStringLiteral("Label22"), QStringLiteral("RowCurrent"),
-                       QStringLiteral("RowFormer"), QStringLiteral("Label51")});
+                    QStringLiteral("Deformation angle")},
+                   {"state", [label] { return label("Label51"); }, QStringLiteral("評価終了"),
+                    QStringLiteral("Evaluated")},
+                   {"row", [label] { return label("RowCurrent"); }, QStringLiteral("1/120変形角時耐力　P120"),
+                    QStringLiteral("Load at 1/120 rad P120")}});
     }
 
     void cycleWindow() {
