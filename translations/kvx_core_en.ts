@@ -298,6 +298,22 @@ This file cannot be read.</translation>
         <translation>The data has more than %d rows (line %d).
 Please split it into files of at most %d rows before reading.</translation>
     </message>
+    <message>
+        <source>&#x3000;ｸﾞﾗﾌCH</source>
+        <translation> Graph CH</translation>
+    </message>
+    <message>
+        <source>&#x3000;計測CH</source>
+        <translation> Logger CH</translation>
+    </message>
+    <message>
+        <source>&#x3000;計測点</source>
+        <translation> Point</translation>
+    </message>
+    <message>
+        <source>ｽﾃｯﾌﾟ/単位</source>
+        <translation>Step/Unit</translation>
+    </message>
 </context>
 <context>
     <name>kvx::output</name>
@@ -491,6 +507,58 @@ The approximating curve becomes y = 0.</translation>
     <message>
         <source>ELASTO.CSVに書き込めませんでした</source>
         <translation>Could not write to ELASTO.CSV</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>累積</source>
+        <translation>Cumulative</translation>
+    </message>
+    <message>
+        <source>振幅 X⁺</source>
+        <translation>Amplitude X⁺</translation>
+    </message>
+    <message>
+        <source>振幅 X⁻</source>
+        <translation>Amplitude X⁻</translation>
+    </message>
+    <message>
+        <source>サイクル数</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>累積吸収エネルギー</source>
+        <translation>Cumulative dissipated energy</translation>
+    </message>
+    <message>
+        <source>サイクル番号</source>
+        <translation>Cycle number</translation>
+    </message>
+    <message>
+        <source>割線剛性 K_s</source>
+        <translation>Secant stiffness K_s</translation>
+    </message>
+    <message>
+        <source>振幅</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>等価粘性減衰定数 ν_eq</source>
+        <translation>Equivalent viscous damping ratio ν_eq</translation>
+    </message>
+    <message>
+        <source>%d～%d</source>
+        <translation>%d–%d</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,8 @@ void TDataList::connectSignals() {
     connect(CBCorrect, &QCheckBox::clicked, this, &TDataList::CBCorrectClick);
     connect(StringGrid1, &QTableView::clicked, this, &TDataList::StringGrid1Click);
     connect(m_model, &DataListModel::cellTextTyped, this, &TDataList::StringGrid1SetEditText);
+    // The grid's captions are the only words in it.
+    onLanguageChange(m_model, [this] { m_model->rebuild(); });
     connect(Button1, &QPushButton::clicked, this, &TDataList::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TDataList::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TDataList::Button3Click);

@@ -4,6 +4,7 @@
 #include "text/cp932.h"
 #include "text/number.h"
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <cassert>
 #include <charconv>
@@ -13,12 +14,15 @@
 namespace kvx::data {
 namespace {
 
-const std::string& columnCaption(int gridRow) {
-    // CP932 once: the captions share the grid with the file's CP932 texts.
-    static const std::string captions[kListHeaderRows] = {
-        text::utf8ToCp932Lossy("　ｸﾞﾗﾌCH"), text::utf8ToCp932Lossy("　計測CH"),
-        text::utf8ToCp932Lossy("　計測点"), text::utf8ToCp932Lossy("ｽﾃｯﾌﾟ/単位")};
-    return captions[gridRow];
+std::string columnCaption(int gridRow) {
+    // CP932: the captions share the grid with the file's CP932 texts. In the
+    // language in use; the list is never written to a file.
+    switch (gridRow) {
+    case 0: return text::utf8ToCp932Lossy(text::translate("kvx::data", "　ｸﾞﾗﾌCH"));
+    case 1: return text::utf8ToCp932Lossy(text::translate("kvx::data", "　計測CH"));
+    case 2: return text::utf8ToCp932Lossy(text::translate("kvx::data", "　計測点"));
+    default: return text::utf8ToCp932Lossy(text::translate("kvx::data", "ｽﾃｯﾌﾟ/単位"));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "plot/cycle_plots.h"
 
 #include "text/printf.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -173,16 +174,18 @@ std::string significantText(double value, int significant) {
 
 std::vector<std::string> cycleHeadings(const CycleUnits& u) {
     const std::string x = bracketed(u.deformation), f = bracketed(u.load);
-    return {"番号",          "行",        "レベル",
+    // Shown in the window and copied to the clipboard only (CYCLES.CSV has its
+    // own header): in the language in use.
+    return {text::translate("kvx::plot", "番号"), text::translate("kvx::plot", "行"), text::translate("kvx::plot", "レベル"),
             "X⁺" + x,        "X⁻" + x,    "F⁺" + f,
             "d⁺" + x,        "F⁻" + f,    "d⁻" + x,
-            "E_d" + bracketed(energyUnit(u)), "累積" + bracketed(energyUnit(u)),
+            "E_d" + bracketed(energyUnit(u)), text::translate("kvx::plot", "累積") + bracketed(energyUnit(u)),
             "K_s" + bracketed(u.load + "/" + u.deformation), "ν_eq"};
 }
 
 std::vector<std::string> cycleRowTexts(const analysis::Cycle& c, int index) {
     return {std::to_string(index + 1),
-            text::format("%d～%d", c.from + 1, c.to),
+            text::format(text::translate("kvx::plot", "%d～%d").c_str(), c.from + 1, c.to),
             std::to_string(c.level),
             significantText(c.xPlus),
             significantText(c.xMinus),
@@ -209,7 +212,8 @@ std::string cycleTableText(const analysis::CycleAnalysis& a, const CycleUnits& u
 
 std::vector<std::string> levelHeadings(const CycleUnits& u) {
     const std::string x = bracketed(u.deformation), f = bracketed(u.load);
-    return {"レベル", "振幅 X⁺" + x, "振幅 X⁻" + x, "サイクル数", "F1⁺" + f, "F3⁺" + f, "ΔF⁺ [%]",
+    return {text::translate("kvx::plot", "レベル"), text::translate("kvx::plot", "振幅 X⁺") + x,
+            text::translate("kvx::plot", "振幅 X⁻") + x, text::translate("kvx::plot", "サイクル数"), "F1⁺" + f, "F3⁺" + f, "ΔF⁺ [%]",
             "F1⁻" + f,  "F3⁻" + f,       "ΔF⁻ [%]"};
 }
 
@@ -279,8 +283,8 @@ std::string singleLine(const std::string& message) {
 
 CyclePlot cumulativeEnergyPlot(const analysis::CycleAnalysis& a, const CycleUnits& units) {
     CyclePlot p;
-    p.title = "累積吸収エネルギー" + bracketed(energyUnit(units));
-    p.xLabel = "サイクル番号";
+    p.title = text::translate("kvx::plot", "累積吸収エネルギー") + bracketed(energyUnit(units));
+    p.xLabel = text::translate("kvx::plot", "サイクル番号");
     p.joined = true;
     p.integerX = true;
     for (std::size_t i = 0; i < a.cycles.size(); ++i)
@@ -290,8 +294,8 @@ CyclePlot cumulativeEnergyPlot(const analysis::CycleAnalysis& a, const CycleUnit
 
 CyclePlot secantStiffnessPlot(const analysis::CycleAnalysis& a, const CycleUnits& units) {
     CyclePlot p;
-    p.title = "割線剛性 K_s" + bracketed(units.load + "/" + units.deformation);
-    p.xLabel = "振幅" + bracketed(units.deformation);
+    p.title = text::translate("kvx::plot", "割線剛性 K_s") + bracketed(units.load + "/" + units.deformation);
+    p.xLabel = text::translate("kvx::plot", "振幅") + bracketed(units.deformation);
     p.color = Rgb{0x22, 0x88, 0x33};
     for (const analysis::Cycle& c : a.cycles)
         if (c.Ks) p.points.emplace_back(amplitude(c), *c.Ks);
@@ -300,8 +304,8 @@ CyclePlot secantStiffnessPlot(const analysis::CycleAnalysis& a, const CycleUnits
 
 CyclePlot dampingPlot(const analysis::CycleAnalysis& a, const CycleUnits& units) {
     CyclePlot p;
-    p.title = "等価粘性減衰定数 ν_eq";
-    p.xLabel = "振幅" + bracketed(units.deformation);
+    p.title = text::translate("kvx::plot", "等価粘性減衰定数 ν_eq");
+    p.xLabel = text::translate("kvx::plot", "振幅") + bracketed(units.deformation);
     p.color = Rgb{0xAA, 0x33, 0x77};
     for (const analysis::Cycle& c : a.cycles)
         if (c.nuEq) p.points.emplace_back(amplitude(c), *c.nuEq);

@@ -233,8 +233,11 @@ private slots:
                    {"side", [w] { return w->ComparisonTable->item(0, 1)->text(); }, QStringLiteral("正側 (＋)"),
                     QStringLiteral("Positive side (+)")},
                    {"status", [w] { return w->StatusLabel->text().section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), 1); },
-                    QStringLiteral("行"), QStringLiteral("rows")}},
-                  {}, {QStringLiteral("CycleTable"), QStringLiteral("LevelTable")});
+                    QStringLiteral("行"), QStringLiteral("rows")},
+                   {"cycle heading", [w] { return w->CycleTable->horizontalHeaderItem(0)->text(); },
+                    QStringLiteral("番号"), QStringLiteral("No.")},
+                   {"level heading", [w] { return w->LevelTable->horizontalHeaderItem(3)->text(); },
+                    QStringLiteral("サイクル数"), QStringLiteral("Cycles")}});
     }
 
     void seriesSummary() {

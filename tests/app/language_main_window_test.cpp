@@ -234,6 +234,11 @@ private slots:
             const bool japanese = language == Language::Japanese;
             QCOMPARE(grid->item(1, 0)->text(), japanese ? QStringLiteral("　　計測CH") : QStringLiteral("    Logger CH"));
             QCOMPARE(grid->item(0, 0)->text(), japanese ? QStringLiteral("　　4 測点") : QStringLiteral("    4 points"));
+            // The data list's own captions, in the grid the user edits.
+            const QAbstractItemModel* listGrid = list->StringGrid1->model();
+            const QStringList captions = listGrid->headerData(0, Qt::Horizontal).toString().split(QLatin1Char('\n'));
+            QCOMPARE(captions.value(0), japanese ? QStringLiteral("　ｸﾞﾗﾌCH") : QStringLiteral(" Graph CH"));
+            QCOMPARE(captions.value(3), japanese ? QStringLiteral("ｽﾃｯﾌﾟ/単位") : QStringLiteral("Step/Unit"));
             for (const Sample& s : samples) {
                 const QString want = language == Language::Japanese ? s.japanese : s.english;
                 QVERIFY2(textOf(s.target, s.property) == want,
