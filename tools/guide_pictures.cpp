@@ -79,6 +79,19 @@ QString writeVariant(const QString& sample, const QString& folder, const QString
     return path;
 }
 
+// The sample with its channel and instrument names in English, for the
+// English pictures: a lab working in English names its channels so.
+bool copyWithEnglishNames(const QString& sample, const QString& path) {
+    QFile in(sample);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QList<QByteArray> lines = in.readAll().split('\n');
+    if (lines.size() < 4) return false;
+    lines[1] = "Load,Shear angle,Top displacement,Base displacement";
+    lines[2] = "Load cell,Calculated,LVDT,LVDT";
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0;
+}
+
 // Three specimens of one wall evaluated one after another by the wall window
 // and written to its result file, then "集計" there. The sample's negative
 // side ends before the load falls to 0.8 Pmax, so its rows are all Plus.
@@ -171,7 +184,12 @@ int main(int argc, char** argv) {
     QTemporaryDir work;  // ELASTO.CSV and the other result files go here, not beside the sample
     QDir::setCurrent(work.path());
     const QString data = work.path() + QStringLiteral("/racking-test.csv");
-    QFile::copy(sample, data);
+    const bool copied = language == kvx::app::Language::English ? copyWithEnglishNames(sample, data)
+                                                                 : QFile::copy(sample, data);
+    if (!copied) {
+        std::fprintf(stderr, "kvx_guide_pictures: cannot copy %s\n", sample.toLocal8Bit().constData());
+        return 1;
+    }
 
     kvx::ui::ScriptedInteraction ia;
     kvx::app::TOpening window(ia);
@@ -213,7 +231,7 @@ int main(int argc, char** argv) {
     editor->Button4->click();
     ok = save(window.wallWindow(), out, "wall.png") && ok;
     ok = saveCyclesWindow(window, out) && ok;
-    ok = saveSummaryWindow(window, ia, sample, out, work.path()) && ok;
+    ok = saveSummaryWindow(window, ia, data, out, work.path()) && ok;
     if (!record.isEmpty()) ok = saveImportWindow(record, out, work.path()) && ok;
     return ok ? 0 : 1;
 }
