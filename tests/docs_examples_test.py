@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Runs every kurvadex-batch example of the README and the guide, as written,
-on copies of the bundled sample: each must exit 0 and leave the files it
-names (--summary, --report, --wall-file, --image, --pdf, --files' results).
+"""Runs every kurvadex-batch example of the README and the guides (Japanese
+and English), as written, on copies of the bundled sample: each must exit 0
+and leave the files it names (--summary, --report, --wall-file, --image,
+--pdf, --files' results).
 
     docs_examples_test.py BATCH_BINARY SOURCE_DIR
 """
@@ -16,7 +17,7 @@ import tempfile
 batch, source = sys.argv[1], sys.argv[2]
 sample = os.path.join(source, "samples", "racking-test.csv")
 examples = []
-for doc in ("README.md", os.path.join("docs", "guide.md")):
+for doc in ("README.md", os.path.join("docs", "guide.md"), os.path.join("docs", "guide.en.md")):
     text = open(os.path.join(source, doc), encoding="utf-8").read()
     for block in re.findall(r"```(?:sh|bash)?\n(.*?)```", text, re.S):
         for line in block.splitlines():
@@ -27,10 +28,16 @@ for doc in ("README.md", os.path.join("docs", "guide.md")):
 if len(examples) < 5:
     sys.exit("found only %d examples: the documents' code blocks changed shape" % len(examples))
 
-work = tempfile.mkdtemp()
+# A folder per document: a document's examples follow one another (--summarize
+# reads the result file an earlier one wrote), as a reader would run them, and
+# one document's files do not meet another's (a result file already there is refused).
+works = {}
 env = dict(os.environ, PATH=os.path.dirname(os.path.abspath(batch)) + os.pathsep + os.environ["PATH"])
 failed = 0
 for doc, line in examples:
+    if doc not in works:
+        works[doc] = tempfile.mkdtemp()
+    work = works[doc]
     args = shlex.split(line)
     for name in args[1:]:
         if name.endswith(".csv") and not name.startswith("-") and name not in ("series.csv",):
@@ -52,5 +59,6 @@ for doc, line in examples:
                                                             result.stderr.decode("utf-8", "replace")[-2000:]))
     else:
         print("ok (%s): %s" % (doc, line))
-shutil.rmtree(work)
+for work in works.values():
+    shutil.rmtree(work)
 sys.exit(1 if failed else 0)
