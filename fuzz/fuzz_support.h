@@ -125,7 +125,10 @@ inline void assertFinite(const std::string& text, const data::ChannelHeader& fil
         blot(fileTexts.pointNames[i]);
         blot(fileTexts.instrumentNames[i]);
     }
-    if (showsNonFinite(rest)) __builtin_trap();
+    if (showsNonFinite(rest)) {
+        std::fprintf(stderr, "non-finite value in a written text:\n%s\n", rest.c_str());
+        __builtin_trap();
+    }
 }
 
 }  // namespace kvx::fuzz

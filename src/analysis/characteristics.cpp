@@ -77,9 +77,21 @@ const std::string& CharacteristicLabels::text(const std::string& name) const {
     return it == m_texts.end() ? empty : it->second;
 }
 
-void CharacteristicLabels::set(const std::string& name, std::string t) { m_texts[name] = std::move(t); }
+void CharacteristicLabels::set(const std::string& name, std::string t) {
+    m_texts[name] = std::move(t);
+    m_valueLengths.erase(name);
+}
 
-double CharacteristicLabels::number(const std::string& name) const { return text::parseLeadingDouble(text(name)); }
+void CharacteristicLabels::set(const std::string& name, const std::string& value, const std::string& unit) {
+    m_texts[name] = value + unit;
+    m_valueLengths[name] = value.size();
+}
+
+double CharacteristicLabels::number(const std::string& name) const {
+    const std::string& t = text(name);
+    const auto it = m_valueLengths.find(name);
+    return text::parseLeadingDouble(it == m_valueLengths.end() ? std::string_view(t) : std::string_view(t).substr(0, it->second));
+}
 
 RecordValues recordValues(std::span<const double> x, std::span<const double> y, const PlotUnits& u,
                           CharacteristicLabels& labels) {
@@ -100,11 +112,11 @@ RecordValues recordValues(std::span<const double> x, std::span<const double> y, 
     r.AVP23 = (r.Pmax + r.Pmin) * 2 / 6;
     const char* lu = u.load.c_str();
     const char* du = u.deformation.c_str();
-    labels.set("Pmax", text::format("%10.2f%s (%8.3f%s)", r.Pmax, lu, r.PmaxX, du));
-    labels.set("Pmin", text::format("%10.2f%s (%8.3f%s)", r.Pmin, lu, r.PminX, du));
-    labels.set("MaxD", text::format("%10.3f%s", r.MaxD, du));
-    labels.set("MinD", text::format("%10.3f%s", r.MinD, du));
-    labels.set("Pave", text::format("%10.2f%s", r.Pave, lu));
+    labels.set("Pmax", text::format("%10.2f", r.Pmax), text::format("%s (%8.3f%s)", lu, r.PmaxX, du));
+    labels.set("Pmin", text::format("%10.2f", r.Pmin), text::format("%s (%8.3f%s)", lu, r.PminX, du));
+    labels.set("MaxD", text::format("%10.3f", r.MaxD), du);
+    labels.set("MinD", text::format("%10.3f", r.MinD), du);
+    labels.set("Pave", text::format("%10.2f", r.Pave), lu);
     labels.set("PP23", text::format("%10.2f", r.PP23));
     labels.set("MP23", text::format("%10.2f", r.MP23));
     labels.set("AVP23", text::format("%10.2f", r.AVP23));
@@ -154,17 +166,15 @@ std::optional<StepFailure> approximationValues(std::span<const double> x, std::s
 }
 
 void setModelLabels(const ElastoPlastic& m, bool negative, const PlotUnits& u, CharacteristicLabels& labels) {
-    const char* deformation = u.rad() ? "%11.4f%s" : "%11.2f%s";
-    const char* stiffness = u.rad() ? "%11.0f%s/%s" : "%11.2f%s/%s";
+    const char* deformation = u.rad() ? "%11.4f" : "%11.2f";
+    const char* stiffness = u.rad() ? "%11.0f" : "%11.2f";
     const std::string prefix = negative ? "M" : "";
-    const char* lu = u.load.c_str();
-    const char* du = u.deformation.c_str();
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    labels.set(negative ? "MPK" : "PK", text::format(stiffness, m.K, lu, du));
-    labels.set(prefix + "YP", text::format("%11.2f%s", m.Pu, lu));
-    labels.set(prefix + "Dv", text::format(deformation, m.dv, du));
-    labels.set(prefix + "Du", text::format(deformation, static_cast<double>(m.du), du));
+    labels.set(negative ? "MPK" : "PK", text::format(stiffness, m.K), u.load + "/" + u.deformation);
+    labels.set(prefix + "YP", text::format("%11.2f", m.Pu), u.load);
+    labels.set(prefix + "Dv", text::format(deformation, m.dv), u.deformation);
+    labels.set(prefix + "Du", text::format(deformation, static_cast<double>(m.du)), u.deformation);
 #pragma GCC diagnostic pop
 }
 

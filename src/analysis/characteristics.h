@@ -30,12 +30,17 @@ public:
     static const std::vector<std::string>& names();
     const std::string& text(const std::string& name) const;
     void set(const std::string& name, std::string text);
+    /// A value's text followed by a unit: only the value's text is read back,
+    /// so that a unit starting like a number ("1e999kN" after "917.00") cannot
+    /// run into it.
+    void set(const std::string& name, const std::string& value, const std::string& unit);
     void clear(const std::string& name) { set(name, {}); }
     /// The number a text starts with (blanks skipped), 0 when it has none.
     double number(const std::string& name) const;
 
 private:
     std::map<std::string, std::string> m_texts;
+    std::map<std::string, std::size_t> m_valueLengths;  // for texts set with a unit
 };
 
 struct RecordValues {

@@ -113,3 +113,24 @@ TEST(ElastoRow, ReadsTheDisplayedNumbersBack) {
     expected += ",1272.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.057800,0.000000\n";
     EXPECT_EQ(row, expected);
 }
+
+TEST(ElastoRow, AUnitThatLooksLikeANumberNeverRunsIntoTheValue) {
+    // "%10.2f" then the unit: "917.00" and "1e999kN" would read back as
+    // 917.001e999, an infinity in ELASTO.CSV; "e3kN" would read as 917000.
+    const std::vector<double> x{0, 1, 2, -1, -2}, y{0, 900, 917, -800, -850};
+    for (const char* unit : {"1e999kN", "e3kN", "kN"}) {
+        CharacteristicLabels labels;
+        const RecordValues r = recordValues(x, y, {unit, "rad"}, labels);
+        EXPECT_EQ(labels.text("Pmax"), std::string("    917.00") + unit + " (   2.000rad)");
+        EXPECT_EQ(labels.number("Pmax"), 917.0) << unit;
+        EXPECT_EQ(labels.number("Pave"), (r.Pmax + r.Pmin) / 2) << unit;
+        ElastoPlastic m;
+        m.K = 1272.26, m.Pu = 16.263, m.dv = 0.0127828, m.du = 0.0577979f;
+        setModelLabels(m, false, {unit, "5rad"}, labels);
+        EXPECT_EQ(labels.number("YP"), 16.26) << unit;
+        EXPECT_EQ(labels.number("Dv"), 0.01) << unit;  // mm formats: the deformation unit is not "rad"
+        // A text set whole is read whole, as before.
+        labels.set("Du", "     0.0578rad");
+        EXPECT_EQ(labels.number("Du"), 0.0578);
+    }
+}
