@@ -471,7 +471,7 @@ Add such a point.</translation>
     </message>
     <message>
         <source>原点から %d 点目</source>
-        <translation>point %d from the origin</translation>
+        <translation>point %d</translation>
     </message>
     <message>
         <source>1/%d変形角時耐力&#x3000;%sP%d</source>
