@@ -2,6 +2,7 @@
 #include "text/fields.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kvx::text {
 
@@ -20,20 +21,19 @@ std::vector<std::string> splitFields(std::string_view line) {
 
 bool splitFieldViews(std::string_view line, std::vector<std::string_view>& fields) {
     fields.clear();
-    // One pass over the bytes: a numeric row's fields are a few bytes each,
-    // too short for a search call per field to pay.
-    const char* const begin = line.data();
-    const char* const end = begin + line.size();
-    const char* start = begin;
-    for (const char* p = begin;; ++p) {
-        if (p != end && *p != ',') continue;
-        if (static_cast<std::size_t>(p - start) > kMaxFieldBytes) {
+    // memchr finds each comma faster than a loop over a numeric row's bytes.
+    const char* start = line.data();
+    const char* const end = start + line.size();
+    for (;;) {
+        const auto* comma = static_cast<const char*>(std::memchr(start, ',', static_cast<std::size_t>(end - start)));
+        const char* stop = comma != nullptr ? comma : end;
+        if (static_cast<std::size_t>(stop - start) > kMaxFieldBytes) {
             fields.clear();
             return false;
         }
-        fields.emplace_back(start, static_cast<std::size_t>(p - start));
-        if (p == end) return true;
-        start = p + 1;
+        fields.emplace_back(start, static_cast<std::size_t>(stop - start));
+        if (comma == nullptr) return true;
+        start = comma + 1;
     }
 }
 

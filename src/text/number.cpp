@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace kvx::text {
@@ -65,6 +66,51 @@ double outOfRangeValue(std::string_view unsignedNumber) {
     return magnitude + exponent > 0 ? HUGE_VAL : 0.0;
 }
 
+// The numbers of the files the program writes ("%12.5e", "%f") in a few
+// steps: at most 15 significant digits make an exact integer, 10^k is exact
+// up to k = 22, so one multiplication or division rounds once, which is the
+// correctly rounded value from_chars gives (Clinger's fast path). Anything
+// else goes to from_chars. `s` starts with a digit or a point.
+bool fastDecimal(std::string_view s, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    std::uint64_t mantissa = 0;
+    int significant = 0, fraction = 0;
+    const auto digit = [&](char c) {
+        if (mantissa == 0 && c == '0') return;  // leading zeros carry nothing
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        ++significant;
+    };
+    while (i < s.size() && isDigit(s[i])) digit(s[i++]);
+    if (i < s.size() && s[i] == '.') {
+        for (++i; i < s.size() && isDigit(s[i]); ++i, ++fraction) digit(s[i]);
+    }
+    if (significant > 15) return false;
+    int exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        const bool negative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && isDigit(s[j])) {  // otherwise the 'e' is not part of the number
+            int digits = 0;
+            for (; j < s.size() && isDigit(s[j]); ++j)
+                if (++digits > 4) return false;
+                else exponent = exponent * 10 + (s[j] - '0');
+            if (negative) exponent = -exponent;
+        }
+    }
+    if (mantissa == 0) {
+        value = 0.0;
+        return true;
+    }
+    const int k = exponent - fraction;
+    if (k < -22 || k > 22) return false;
+    const auto m = static_cast<double>(mantissa);
+    value = k >= 0 ? m * kPowers[k] : m / kPowers[-k];
+    return true;
+}
+
 }  // namespace
 
 std::size_t leadingNumberLength(std::string_view field) {
@@ -84,6 +130,7 @@ double parseLeadingDouble(std::string_view field) {
     if (!startsNumber) return 0.0;
     const std::string_view number = field.substr(i);
     double value = 0.0;
+    if (fastDecimal(number, value)) return negative ? -value : value;
     const auto r = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
         const Prefix p = scan(number);

@@ -5,7 +5,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <string>
 
 using kvx::text::parseLeadingDouble;
@@ -61,5 +64,26 @@ TEST(LeadingNumber, MatchesStrtodOnGeneratedFields) {
         const double expected = std::strtod(s.c_str(), nullptr);
         const double got = parseLeadingDouble(s);
         ASSERT_TRUE(got == expected || (got == 0 && expected == 0)) << got << " vs " << expected;
+    }
+}
+
+TEST(LeadingNumber, FilesOwnFormatsReadBitForBitAsStrtodReadsThem) {
+    // The formats the program and the loggers write, read through the short
+    // path; longer digit strings and far exponents through from_chars. Every
+    // result must be strtod's to the bit, the sign of zero included.
+    const char* formats[] = {"%12.5e", "%f", "%11.3f", "%.15g", "%.17g", "%.6E", "%.0f", "%.22f", "%g"};
+    std::uint32_t state = 777;
+    const auto next = [&] { return state = state * 1664525u + 1013904223u; };
+    for (int n = 0; n < 20000; ++n) {
+        const double magnitude = std::pow(10.0, static_cast<int>(next() % 60) - 30);
+        double v = (static_cast<double>(next()) / 4294967296.0 - 0.5) * magnitude;
+        if (n % 97 == 0) v = n % 2 ? -0.0 : 0.0;
+        char buffer[512];
+        std::snprintf(buffer, sizeof buffer, formats[static_cast<std::size_t>(n) % std::size(formats)], v);
+        const std::string field = (n % 3 == 0 ? " " : "") + std::string(buffer) + (n % 7 == 0 ? "kN" : "");
+        SCOPED_TRACE(field);
+        const double expected = std::strtod(field.c_str(), nullptr);
+        const double got = parseLeadingDouble(field);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << got << " vs " << expected;
     }
 }
