@@ -165,7 +165,9 @@ public:
               const std::array<std::string, 4>& captions, data::ForceUnit unit) {
         m_canvas.setBrush({plot::kWhite, false});
         m_canvas.fillRect({0, 0}, {kChartWidth, kChartHeight});
-        if (s) plot::drawSeriesChart(m_canvas, *s, names, captions, {{0, 0}, {kChartWidth, kChartHeight}}, unit);
+        if (s)
+            plot::drawSeriesChart(m_canvas, *s, names, captions, {{0, 0}, {kChartWidth, kChartHeight}}, unit, 96,
+                                  translated(tx("TSeriesSummary", "下限値")).toStdString());
         update();
     }
     const QImage& image() { return m_canvas.image(); }

@@ -161,7 +161,8 @@ std::vector<std::pair<std::string, std::string>> resultTexts(const analysis::Sid
 }
 
 void drawSeriesChart(Canvas& c, const analysis::SideSummary& s, const std::vector<std::string>& names,
-                     const std::array<std::string, 4>& captions, ChartBox box, data::ForceUnit unit, int dpi) {
+                     const std::array<std::string, 4>& captions, ChartBox box, data::ForceUnit unit, int dpi,
+                     const std::string& lowerBound) {
     const Scale px{dpi};
     const int left = box.topLeft.x, top = box.topLeft.y;
     const int right = left + box.size.width, bottom = top + box.size.height;
@@ -200,7 +201,7 @@ void drawSeriesChart(Canvas& c, const analysis::SideSummary& s, const std::vecto
         writeText(c, {at.x + markWidth, at.y}, name, TextEncoding::Cp932);
     }
     {
-        const std::string lowerText = "下限値";
+        const std::string& lowerText = lowerBound;
         const int lineMark = px(18);
         const Pixel at = place(lineMark + px(4) + c.textExtent(lowerText).width);
         c.setPen({kBlack, px(2)});

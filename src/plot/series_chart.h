@@ -48,7 +48,10 @@ std::string fittedName(const Canvas& c, const std::string& name, int width);
 /// side's values) and the lower value of each index as a bold black line
 /// across its group. The governing index's caption carries ★. Lengths are in
 /// pixels at 96 dpi and scale with `dpi`; nothing is drawn outside `box`.
+/// `lowerBound` names the lower-bound line in the legend (UTF-8): the window
+/// shows it in the language in use, the report page keeps it Japanese.
 void drawSeriesChart(Canvas& c, const analysis::SideSummary& s, const std::vector<std::string>& names,
-                     const std::array<std::string, 4>& captions, ChartBox box, data::ForceUnit unit, int dpi = 96);
+                     const std::array<std::string, 4>& captions, ChartBox box, data::ForceUnit unit, int dpi = 96,
+                     const std::string& lowerBound = "下限値");
 
 }  // namespace kvx::plot
