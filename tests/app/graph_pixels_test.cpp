@@ -145,6 +145,8 @@ private slots:
     void rowsInRunsDrawTheSamePicture() {
         QFETCH(QString, file);
         QFETCH(int, options);
+        // The lab records sit beside the project, not in it: a clone alone has only the sample.
+        if (!QFileInfo::exists(file)) QSKIP("the lab records are not checked out beside the project");
         const auto data = read(file.toStdString());
         QVERIFY(data.RowCount > 1000);
         kvx::plot::GraphOptions o;
