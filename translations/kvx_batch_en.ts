@@ -667,6 +667,70 @@
         <source>力の単位が kg または kN のデータがなくても続行する</source>
         <translation>go on even when no data has the force unit kg or kN</translation>
     </message>
+    <message>
+        <source>最大耐力</source>
+        <translation>maximum load</translation>
+    </message>
+    <message>
+        <source>最大耐力時変形角</source>
+        <translation>deformation angle at maximum load</translation>
+    </message>
+    <message>
+        <source>2/3最大耐力</source>
+        <translation>2/3 of maximum load</translation>
+    </message>
+    <message>
+        <source>降伏耐力</source>
+        <translation>yield load</translation>
+    </message>
+    <message>
+        <source>終局耐力</source>
+        <translation>ultimate load</translation>
+    </message>
+    <message>
+        <source>弾塑性変形角</source>
+        <translation>elasto-plastic deformation angle</translation>
+    </message>
+    <message>
+        <source>構造特性耐力</source>
+        <translation>load Pu×0.2/Ds</translation>
+    </message>
+    <message>
+        <source>第 %d 行: </source>
+        <translation>line %d: </translation>
+    </message>
+    <message>
+        <source>項目が %zu 個しかありません（14 個のはずです）</source>
+        <translation>only %zu fields (14 expected)</translation>
+    </message>
+    <message>
+        <source>領域が Plus でも Minus でもありません</source>
+        <translation>the side is neither Plus nor Minus</translation>
+    </message>
+    <message>
+        <source>%s「%s」が数値ではありません</source>
+        <translation>%s "%s" is not a number</translation>
+    </message>
+    <message>
+        <source>試験体が %zu 体です．統計処理には 2 体以上が必要です</source>
+        <translation>%zu specimen(s): the statistics need at least 2</translation>
+    </message>
+    <message>
+        <source>壁長さ L は正の数を入力してください</source>
+        <translation>Enter a positive wall length L</translation>
+    </message>
+    <message>
+        <source>低減係数 α は正の数を入力してください</source>
+        <translation>Enter a positive reduction factor α</translation>
+    </message>
+    <message>
+        <source>%s: ばらつき係数 1 − CV·k が %.3f で 0 以下のため、下限値を 0 としました</source>
+        <translation>%s: the variability factor 1 − CV·k is %.3f, 0 or less, so the lower bound was set to 0</translation>
+    </message>
+    <message>
+        <source>振幅レベルの点が %d 点しかありません（2 点以上が必要です）</source>
+        <translation>only %d amplitude level point(s) (at least 2 are needed)</translation>
+    </message>
 </context>
 <context>
     <name>kvx::data</name>

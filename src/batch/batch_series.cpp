@@ -6,6 +6,7 @@
 #include "analysis/elasto_file.h"
 #include "analysis/series_statistics.h"
 #include "batch/json_writer.h"
+#include "batch/series_messages.h"
 #include "data/open_data_file.h"
 #include "plot/null_canvas.h"
 #include "text/cp932.h"
@@ -68,7 +69,7 @@ void optional(JsonWriter& j, const char* key, const std::optional<double>& v) {
 void sideJson(JsonWriter& j, const char* key, const std::optional<analysis::SideSummary>& s, const std::string& why) {
     j.key(key).beginObject();
     if (!s) {
-        j.key("error").value(why);
+        j.key("error").value(shownSeriesText(why));
         j.endObject();
         return;
     }
@@ -90,7 +91,7 @@ void sideJson(JsonWriter& j, const char* key, const std::optional<analysis::Side
     optional(j, "mu_mean", s->muMean);
     optional(j, "mu_cv", s->muCv);
     j.key("notes").beginArray();
-    for (const auto& n : s->notes) j.value(n);
+    for (const auto& n : s->notes) j.value(shownSeriesText(n));
     j.endArray();
     j.endObject();
 }
@@ -124,9 +125,9 @@ bool summarize(const BatchOptions& o, const std::vector<analysis::SpecimenRow>& 
         ia.message(text::format(text::translate("kvx::batch", "%s: %d 体, P0 = %.4g (%s), Pa = %.4g, 壁倍率 %.3f").c_str(),
                                 name.c_str(), sum.n, sum.P0, indexName(sum.governing).c_str(), sum.Pa, sum.multiplier),
                    text::translate("kvx::batch", "試験体集計"), ui::Icon::Information);
-        for (const auto& note : sum.notes) ia.message(note, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
+        for (const auto& note : sum.notes) ia.message(shownSeriesText(note), text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     }
-    if (!s.plus && !s.minus) ia.message(s.plusFailure, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
+    if (!s.plus && !s.minus) ia.message(shownSeriesText(s.plusFailure), text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     if (!o.summaryFile.empty() && !text::replaceFile(o.summaryFile, analysis::summaryCsv(s, rows, o.forceUnit))) {
         ia.message(text::translate("kvx::batch", "集計ファイルを書き込めませんでした\n") + o.summaryFile, text::translate("kvx::batch", "ファイル出力エラー"),
                    ui::Icon::Warning);
@@ -239,13 +240,13 @@ RunResult runSummarize(const BatchOptions& options, ui::Interaction& ia, ReportS
         return {1, {}, {}};
     }
     const analysis::WallFileRows w = analysis::readWallRows(*bytes);
-    for (const auto& why : w.refused) ia.message(why, text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
+    for (const auto& why : w.refused) ia.message(shownSeriesText(why), text::translate("kvx::batch", "試験体集計"), ui::Icon::Warning);
     JsonWriter j;
     j.beginObject();
     j.key("file").value(options.summarizeFile);
     j.key("rows").value(static_cast<int>(w.rows.size()));
     j.key("refused").beginArray();
-    for (const auto& why : w.refused) j.value(why);
+    for (const auto& why : w.refused) j.value(shownSeriesText(why));
     j.endArray();
     bool ok = summarize(options, w.rows, ia, report, &j);
     ok = finishReport(options, report, ia) && ok;

@@ -1,5 +1,7 @@
 // JSON of cycles, levels, envelope and the code methods.
 #include "batch/cycles_json.h"
+
+#include "batch/series_messages.h"
 #include "text/translate.h"
 
 namespace kvx::batch {
@@ -25,7 +27,7 @@ void envelopeSide(JsonWriter& j, const char* key, const std::vector<analysis::En
 void eeepSide(JsonWriter& j, const char* key, const analysis::MethodResult<analysis::Eeep>& r) {
     j.key(key).beginObject();
     if (!r.value) {
-        j.key("error").value(text::translate("kvx::analysis", r.error.c_str()));  // METHODS.CSV keeps it Japanese
+        j.key("error").value(shownSeriesText(r.error));  // METHODS.CSV keeps it Japanese
     } else {
         const analysis::Eeep& e = *r.value;
         j.key("Ppeak").value(e.Ppeak);
@@ -46,7 +48,7 @@ void eeepSide(JsonWriter& j, const char* key, const analysis::MethodResult<analy
 void enSide(JsonWriter& j, const char* key, const analysis::MethodResult<analysis::En12512>& r) {
     j.key(key).beginObject();
     if (!r.value) {
-        j.key("error").value(text::translate("kvx::analysis", r.error.c_str()));  // METHODS.CSV keeps it Japanese
+        j.key("error").value(shownSeriesText(r.error));  // METHODS.CSV keeps it Japanese
     } else {
         const analysis::En12512& e = *r.value;
         j.key("Fmax").value(e.Fmax);

@@ -5,6 +5,7 @@
 #include "analysis/series_statistics.h"
 #include "batch/batch_interaction.h"
 #include "batch/batch_options.h"
+#include "batch/series_messages.h"
 #include "data/open_data_file.h"
 #include "support/temp_dir.h"
 #include "text/translate.h"
@@ -91,3 +92,36 @@ TEST_F(EnglishCatalogue, MessagesAreTranslatedAndFilesAreNot) {
 }
 
 }  // namespace
+
+TEST_F(EnglishCatalogue, SeriesRefusalsAndNotesAreShownFromTheirTranslatedFormats) {
+    // The core words them once, in Japanese, for the summary CSV; the batch
+    // shows the translated format filled with the same values.
+    const std::pair<const char*, const char*> cases[] = {
+        {"第 3 行: 最大耐力「x1」が数値ではありません",
+         "EN[第 %d 行: ]3EN[%s「%s」が数値ではありません]EN[最大耐力]x1"},
+        {"第 12 行: 項目が 9 個しかありません（14 個のはずです）",
+         "EN[第 %d 行: ]12EN[項目が %zu 個しかありません（14 個のはずです）]9"},
+        {"試験体が 1 体です．統計処理には 2 体以上が必要です", "EN[試験体が %zu 体です．統計処理には 2 体以上が必要です]1"},
+        {"降伏耐力 Py: ばらつき係数 1 − CV·k が -0.125 で 0 以下のため、下限値を 0 としました",
+         "EN[%s: ばらつき係数 1 − CV·k が %.3f で 0 以下のため、下限値を 0 としました]EN[降伏耐力 Py]-0.125"},
+        {"振幅レベルの点が 1 点しかありません（2 点以上が必要です）",
+         "EN[振幅レベルの点が %d 点しかありません（2 点以上が必要です）]1"},
+        {"なにか別の文", "EN[なにか別の文]"},  // a fixed text marked in the core
+    };
+    // The stand-in catalogue puts the values after the format, where they were
+    // filled in: "EN[fmt]" + values shows which format and which values were used.
+    text::setCatalogue([](const char*, const char* source) {
+        std::string s = source;
+        std::string out = "EN[";
+        for (char c : s) out += c == '%' ? '\x01' : c;
+        return out + (s.find('%') != std::string::npos ? "]%s%s%s" : "]");
+    });
+    for (const auto& [japanese, expected] : cases) {
+        std::string shown = batch::shownSeriesText(japanese);
+        for (char& c : shown)
+            if (c == '\x01') c = '%';
+        EXPECT_EQ(shown, expected) << japanese;
+    }
+    text::setCatalogue({});
+    for (const auto& [japanese, expected] : cases) EXPECT_EQ(batch::shownSeriesText(japanese), japanese);
+}
