@@ -250,7 +250,10 @@ std::optional<StepFailure> WallEvaluation::reevaluate() {
     for (int i = 0; i < 3; ++i) set("StarFormer" + std::to_string(i), i == n.starFormer ? "★" : "");
 
     set("Label51", problem ? "評価できない値があります" : "評価終了");
-    const auto inverse = [](float g) { return g > 0 ? text::format("1/%d", static_cast<int>(1 / g)) : std::string(); };
+    // An angle too small for "1/n" in an int (a record of absurd values) shows nothing, like no angle.
+    const auto inverse = [](float g) {
+        return g > 0 && 1 / g < 2147483648.0f ? text::format("1/%d", static_cast<int>(1 / g)) : std::string();
+    };
     set("Label53", inverse(n.gm));
     set("Label54", inverse(n.gend));
     set("Label55", inverse(n.gy));
