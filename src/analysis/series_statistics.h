@@ -1,4 +1,4 @@
-// A set of specimens of one wall specification, as the wall result file
+// A set of identically built wall specimens, as the wall result file
 // collects them, turned into the short-term allowable shear capacity: per
 // index (Py, Pu·0.2/Ds, 2/3 Pmax, the load at the reference angle) the mean,
 // the sample standard deviation, the coefficient of variation and the lower
