@@ -257,6 +257,7 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
     }
     const bool loop = m_o.mode == DisplayMode::Loop;
     analysis::LoopValues loopShown;
+    RunningMagnitudes magnitudes(m_data);
 
     while (e <= rows && (!loop || k < boundaries.size())) {
         const Rgb remembered = m_canvas.pen().color;  // before the frame turns the pen black
@@ -264,7 +265,8 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
             int first = 1, last = rows;
             if ((m_o.mode == DisplayMode::Step || loop) && !m_o.fixedAxes) last = e;
             if (m_o.mode == DisplayMode::Region) first = m_state.regionStart, last = m_state.regionEnd;
-            PrepareFrame(m_state.frame, m_data, m_display, first, last, m_o.frame, m_state.place, m_canvas, m_ia);
+            PrepareFrame(m_state.frame, m_data, m_display, first, last, m_o.frame, m_state.place, m_canvas, m_ia,
+                         &magnitudes);
         }
         m_state.angleGraph = m_state.frame.XUnit == "rad";
         // A region can reach past the rows (a region left from an earlier file); nothing to draw then.

@@ -165,20 +165,46 @@ StepChoice ChooseStep(double maximum, int divisions, ui::Interaction& ia) {
     return {1.0, 0.0};  // only for an infinite maximum, which no read data set holds
 }
 
+namespace {
+
+/// Largest magnitude of one channel over rows from ... to (0-based, inclusive).
+double maxAbsOfRows(const data::MeasurementData& data, int from, int to, int channel) {
+    double m = 0.0;
+    for (int r = from; r <= to; ++r) m = std::max(m, std::fabs(static_cast<double>(data.value(r, channel))));
+    return m;
+}
+
+}  // namespace
+
+double RunningMagnitudes::upTo(int channel, int last) {
+    Scan& s = m_scans[static_cast<std::size_t>(channel)];
+    if (last < s.rows) s = {};  // a step back: from the first row again
+    s.largest = std::max(s.largest, maxAbsOfRows(m_data, s.rows, last - 1, channel));
+    s.rows = last;
+    return s.largest;
+}
+
+double RunningMagnitudes::whole(int channel) {
+    std::optional<double>& w = m_whole[static_cast<std::size_t>(channel)];
+    if (!w) w = maxAbsOfRows(m_data, 0, m_data.RowCount - 1, channel);
+    return *w;
+}
+
 double ChannelStep(const data::MeasurementData& data, int first, int last, int channel, bool fullScale,
-                   bool originCentred, ui::Interaction& ia) {
-    std::vector<double> column(static_cast<std::size_t>(data.RowCount));
-    for (int r = 0; r < data.RowCount; ++r) column[static_cast<std::size_t>(r)] = data.value(r, channel);
-    if (fullScale) {
-        const double scale = MaxAbs(column) * 0.01 * 1.00001;
-        if (scale != 0.0)
-            for (double& v : column) v /= scale;
-    }
+                   bool originCentred, ui::Interaction& ia, RunningMagnitudes* running) {
     first = std::max(first, 1);
     last = std::min(last, data.RowCount);
-    const double m = first <= last ? MaxAbs(std::span<const double>(column).subspan(
-                                         static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)))
-                                   : 0.0;
+    if (first > last) return 1.0;
+    // Scanned in place, not on a copy of the column, and with `running` only
+    // past the rows scanned before. Dividing the largest magnitude by the scale
+    // gives exactly the largest of the divided values, as a correctly rounded
+    // division never reverses order.
+    double m = running && first == 1 ? running->upTo(channel, last) : maxAbsOfRows(data, first - 1, last - 1, channel);
+    if (fullScale) {
+        const double largest = running ? running->whole(channel) : maxAbsOfRows(data, 0, data.RowCount - 1, channel);
+        const double scale = largest * 0.01 * 1.00001;
+        if (scale != 0.0) m /= scale;
+    }
     if (m == 0.0) return 1.0;
     return ChooseStep(m, originCentred ? 2 : 4, ia).step;
 }
@@ -205,15 +231,15 @@ std::string formatValue(const std::string& format, double value) {
 
 void PrepareFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels,
                   int first, int last, const FrameOptions& o, FramePlacement place, Canvas& canvas,
-                  ui::Interaction& ia) {
-    computeFrame(frame, data, displayChannels, first, last, o, ia);
+                  ui::Interaction& ia, RunningMagnitudes* running) {
+    computeFrame(frame, data, displayChannels, first, last, o, ia, running);
     DrawFrame(frame, o, place, canvas);
 }
 
 void computeFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels, int first,
-                  int last, const FrameOptions& o, ui::Interaction& ia) {
+                  int last, const FrameOptions& o, ui::Interaction& ia, RunningMagnitudes* running) {
     const auto step = [&](int channel) {
-        return ChannelStep(data, first, last, channel - 1, o.fullScale, o.originCentred, ia);
+        return ChannelStep(data, first, last, channel - 1, o.fullScale, o.originCentred, ia, running);
     };
     double displayStep = 0.0;
     for (int c : displayChannels) displayStep = std::max(displayStep, step(c));

@@ -9,6 +9,8 @@
 #include "plot/canvas.h"
 #include "ui/interaction.h"
 
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -72,11 +74,34 @@ struct StepChoice {
 /// maximum below the smallest candidate gets the smallest candidate.
 StepChoice ChooseStep(double maximum, int divisions, ui::Interaction& ia);
 
+/// The largest magnitudes of a data set's channels, over the first rows and
+/// over the whole column, carried from one frame to the next: a graph of loops
+/// or steps asks for rows 1 ... end once per loop with the end moving forward,
+/// and scanning from the first row every time made the graph quadratic in its rows.
+class RunningMagnitudes {
+public:
+    explicit RunningMagnitudes(const data::MeasurementData& data) : m_data(data) {}
+    /// Largest magnitude of a channel (0-based) over rows 1 ... last (1 <= last <= RowCount).
+    double upTo(int channel, int last);
+    /// Largest magnitude of a channel over all rows.
+    double whole(int channel);
+
+private:
+    struct Scan {
+        int rows = 0;
+        double largest = 0.0;
+    };
+    const data::MeasurementData& m_data;
+    std::array<Scan, data::kMaxChannels> m_scans{};
+    std::array<std::optional<double>, data::kMaxChannels> m_whole{};
+};
+
 /// Automatic step of one channel (0-based) over rows first ... last (1-based,
 /// inclusive). With full scale the column is first turned into percent of its
-/// largest magnitude (x 1.00001, so the largest value is 99.999 %).
+/// largest magnitude (x 1.00001, so the largest value is 99.999 %). `running`,
+/// when given, remembers the scans for the next call on the same data set.
 double ChannelStep(const data::MeasurementData& data, int first, int last, int channel, bool fullScale,
-                   bool originCentred, ui::Interaction& ia);
+                   bool originCentred, ui::Interaction& ia, RunningMagnitudes* running = nullptr);
 
 /// printf format of tick labels for an axis with this step (2 -> "%4.1f", 0.25 -> "%5.2f").
 std::string TickLabelFormat(double step);
@@ -104,12 +129,12 @@ struct FrameOptions {
 /// Fills `frame` for the display channels (1-based, ascending) over rows
 /// first ... last (1-based): steps, starts, titles, units, label formats.
 void computeFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels, int first,
-                  int last, const FrameOptions& options, ui::Interaction& ia);
+                  int last, const FrameOptions& options, ui::Interaction& ia, RunningMagnitudes* running = nullptr);
 
 /// computeFrame, then DrawFrame.
 void PrepareFrame(GraphFrame& frame, const data::MeasurementData& data, std::span<const int> displayChannels,
                   int first, int last, const FrameOptions& options, FramePlacement place, Canvas& canvas,
-                  ui::Interaction& ia);
+                  ui::Interaction& ia, RunningMagnitudes* running = nullptr);
 
 /// Background, grid, tick labels, 1/n labels, titles and units.
 void DrawFrame(const GraphFrame& frame, const FrameOptions& options, FramePlacement place, Canvas& canvas);

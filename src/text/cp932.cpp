@@ -1,6 +1,7 @@
 // iconv-backed CP932 conversions.
 #include "text/cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -46,10 +47,27 @@ private:
     iconv_t m_cd;
 };
 
-std::optional<std::string> strict(const char* to, const char* from, std::string_view s) {
-    Converter c(to, from);
+// One converter per direction and thread, opened on first use: opening one
+// loads the character tables, which cost more than converting a short text.
+enum class Direction { ToUtf8, ToCp932 };
+
+Converter& converter(Direction d) {
+    thread_local Converter toUtf8("UTF-8", "CP932");
+    thread_local Converter toCp932("CP932", "UTF-8");
+    return d == Direction::ToUtf8 ? toUtf8 : toCp932;
+}
+
+// ASCII reads the same in both encodings (the yen sign and the overline are
+// U+005C and U+007E to this converter too), and most texts are nothing else.
+bool isAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::optional<std::string> strict(Direction d, std::string_view s) {
+    if (isAscii(s)) return std::string(s);
     std::string out;
-    if (!c.run(s, out, [](std::string&, char*&, std::size_t&) { return false; })) return std::nullopt;
+    if (!converter(d).run(s, out, [](std::string&, char*&, std::size_t&) { return false; }))
+        return std::nullopt;
     return out;
 }
 
@@ -67,14 +85,14 @@ std::size_t utf8CharLength(const char* in, std::size_t left) {
 
 }  // namespace
 
-std::optional<std::string> cp932ToUtf8(std::string_view cp932) { return strict("UTF-8", "CP932", cp932); }
+std::optional<std::string> cp932ToUtf8(std::string_view cp932) { return strict(Direction::ToUtf8, cp932); }
 
-std::optional<std::string> utf8ToCp932(std::string_view utf8) { return strict("CP932", "UTF-8", utf8); }
+std::optional<std::string> utf8ToCp932(std::string_view utf8) { return strict(Direction::ToCp932, utf8); }
 
 std::string cp932ToUtf8Lossy(std::string_view cp932) {
-    Converter c("UTF-8", "CP932");
+    if (isAscii(cp932)) return std::string(cp932);
     std::string out;
-    c.run(cp932, out, [](std::string& o, char*& in, std::size_t& left) {
+    converter(Direction::ToUtf8).run(cp932, out, [](std::string& o, char*& in, std::size_t& left) {
         const std::size_t n = cp932BadLength(in, left);
         o += "\xEF\xBF\xBD";
         in += n;
@@ -85,9 +103,9 @@ std::string cp932ToUtf8Lossy(std::string_view cp932) {
 }
 
 std::string utf8ToCp932Lossy(std::string_view utf8) {
-    Converter c("CP932", "UTF-8");
+    if (isAscii(utf8)) return std::string(utf8);
     std::string out;
-    c.run(utf8, out, [](std::string& o, char*& in, std::size_t& left) {
+    converter(Direction::ToCp932).run(utf8, out, [](std::string& o, char*& in, std::size_t& left) {
         const std::size_t n = utf8CharLength(in, left);
         o += '?';
         in += n;

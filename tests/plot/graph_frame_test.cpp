@@ -307,3 +307,49 @@ TEST(ChannelStep, AllZeroChannelGetsOneSilently) {
         EXPECT_TRUE(ia.shown.empty());
     }
 }
+
+// The step scanned in place, and carried from call to call, must equal the
+// one from a scaled copy of the column, with and without full scale.
+TEST(ChannelStep, EqualsTheStepOfTheScaledColumn) {
+    const auto literal = [](const MeasurementData& d, int first, int last, int channel, bool full) {
+        std::vector<double> column;
+        for (int r = 0; r < d.RowCount; ++r) column.push_back(d.value(r, channel));
+        if (full) {
+            const double scale = MaxAbs(column) * 0.01 * 1.00001;
+            if (scale != 0.0)
+                for (double& v : column) v /= scale;
+        }
+        first = std::max(first, 1);
+        last = std::min(last, d.RowCount);
+        const double m = first <= last ? MaxAbs(std::span<const double>(column).subspan(
+                                             static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)))
+                                       : 0.0;
+        ScriptedInteraction ia;
+        return m == 0.0 ? 1.0 : ChooseStep(m, 2, ia).step;
+    };
+    MeasurementData d;
+    d.header.ChannelCount = 2;
+    d.RowCount = 60;
+    unsigned seed = 12345;
+    for (int r = 0; r < d.RowCount; ++r) {
+        seed = seed * 1103515245u + 12345u;
+        const float magnitude = static_cast<float>((seed >> 8) % 100000) / 997.0f;
+        d.cell(r, 0) = (r % 3 == 0 ? -1.0f : 1.0f) * magnitude;
+        d.cell(r, 1) = r == 17 ? 3.0e-40f : (r == 40 ? -3.4e38f : 1.0e-30f * static_cast<float>(r));  // subnormal, near the float limit
+    }
+    // One RunningMagnitudes over the calls of a graph of loops: ends moving
+    // forward, a step back, and ranges not from the first row in between.
+    const std::pair<int, int> ranges[] = {{1, 3},  {1, 16}, {0, 17}, {1, 39}, {18, 39}, {1, 12},
+                                          {7, 7},  {1, 41}, {41, 99}, {1, 60}, {30, 10}, {0, 5}};
+    for (int channel : {0, 1})
+        for (const bool full : {false, true}) {
+            RunningMagnitudes running(d);
+            for (const auto& [first, last] : ranges) {
+                SCOPED_TRACE(testing::Message() << channel << " " << full << " " << first << "-" << last);
+                ScriptedInteraction ia;
+                const double expected = literal(d, first, last, channel, full);
+                EXPECT_EQ(ChannelStep(d, first, last, channel, full, true, ia), expected);
+                EXPECT_EQ(ChannelStep(d, first, last, channel, full, true, ia, &running), expected);
+            }
+        }
+}

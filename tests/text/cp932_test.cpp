@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace kvx::text;
 
 TEST(Cp932, RoundTripsJapaneseTexts) {
@@ -42,4 +44,25 @@ TEST(Cp932, TruncationNeverSplitsATwoByteCharacter) {
     EXPECT_EQ(truncateCp932(kaju, 3), "\x89\xD7");
     EXPECT_EQ(truncateCp932("a" + kaju, 2), "a");
     EXPECT_EQ(truncateCp932("abc", 2), "ab");
+}
+
+// The converters are kept between calls and ASCII skips them: every ASCII byte
+// (NUL, backslash and tilde too) must pass unchanged, and a conversion that
+// failed half way must leave nothing behind for the next one.
+TEST(Cp932, KeptConvertersStartEachTextAfresh) {
+    std::string ascii;
+    for (int c = 0; c < 0x80; ++c) ascii += static_cast<char>(c);
+    EXPECT_EQ(cp932ToUtf8(ascii), ascii);
+    EXPECT_EQ(utf8ToCp932(ascii), ascii);
+    EXPECT_EQ(cp932ToUtf8Lossy(ascii), ascii);
+    EXPECT_EQ(utf8ToCp932Lossy(ascii), ascii);
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_FALSE(utf8ToCp932("荷\xE9\x87").has_value());  // stops inside a character
+        EXPECT_EQ(utf8ToCp932("重"), "\x8F\x64");
+        EXPECT_FALSE(cp932ToUtf8("\x89\xD7\x89").has_value());
+        EXPECT_EQ(cp932ToUtf8("\x89\xD7"), "荷");
+    }
+    std::string fromOtherThread;
+    std::thread([&] { fromOtherThread = cp932ToUtf8Lossy("\x89\xD7\x8F\x64"); }).join();
+    EXPECT_EQ(fromOtherThread, "荷重");
 }
