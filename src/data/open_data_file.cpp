@@ -50,6 +50,9 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return std::nullopt;
     std::string bytes;
+    // Room for the whole file at once: grown by appends, a 6 MB file was
+    // copied a dozen times over.
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) bytes.reserve(size);
     char buffer[1 << 16];
     std::size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);

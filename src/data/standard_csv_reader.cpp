@@ -13,7 +13,11 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <future>
 #include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace kvx::data {
 namespace {
@@ -61,6 +65,90 @@ private:
     bool m_utf8 = false;
 };
 
+void tooManyRows(ui::Interaction& ia) {
+    ia.message(text::format(text::translate("kvx::data", "データが %d 行を超えています（第 %d 行）．\n"
+                            "%d 行までのファイルに分けてから読み込んでください．").c_str(),
+                            kMaxRows, kMaxRows + 5, kMaxRows),
+               text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
+}
+
+// The rows of one stretch of the data lines, read on their own.
+struct RowStretch {
+    std::vector<float> values;  // the stretch's rows up to its first refused line, n values each
+    int lines = 0;              // lines taken, a refused one included
+    int failedLine = -1;        // the first refused line, counted from the stretch's first; -1 for none
+    bool fieldsWrong = false;   // refused for its field count (else for a number)
+};
+
+// At most kMaxRows + 1 lines: wherever the stretch starts, a file that long is
+// refused by then.
+RowStretch readStretch(std::string_view bytes, int n, const ForceUnitDecision& force) {
+    RowStretch stretch;
+    // Each value takes two bytes at least ("0,"); more than enough room, and
+    // pages never written are never taken from the system.
+    stretch.values.reserve(std::min(bytes.size() / 2, static_cast<std::size_t>(kMaxRows + 1) * static_cast<std::size_t>(n)));
+    text::LineSplitter lines(bytes);
+    std::vector<std::string_view> fields;
+    while (stretch.lines <= kMaxRows) {
+        const auto line = lines.next();
+        if (!line) break;
+        const int index = stretch.lines++;
+        text::splitFieldViews(*line, fields);
+        if (static_cast<int>(fields.size()) != n) {
+            stretch.failedLine = index;
+            stretch.fieldsWrong = true;
+            break;
+        }
+        for (int c = 0; c < n; ++c) {
+            const double v = text::parseLeadingDouble(fields[static_cast<std::size_t>(c)]);
+            const float stored = c == force.forceChannel ? scaleForce(v, force.forceFactor) : static_cast<float>(v);
+            // A number beyond the single-precision range would become infinity
+            // and poison every graph and result: refuse the row instead.
+            if (!std::isfinite(stored)) {
+                stretch.values.resize(static_cast<std::size_t>(index) * static_cast<std::size_t>(n));
+                stretch.failedLine = index;
+                return stretch;
+            }
+            stretch.values.push_back(stored);
+        }
+    }
+    return stretch;
+}
+
+// The data lines cut into stretches right after line feeds (a line feed ends a
+// line however long lines are cut) and read side by side: on a large file the
+// numbers are most of the reading time.
+std::vector<RowStretch> readStretches(std::string_view bytes, int n, const ForceUnitDecision& force,
+                                      const RowReading& reading) {
+    std::size_t count = reading.stretches > 0 ? static_cast<std::size_t>(reading.stretches)
+                                              : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    count = std::max<std::size_t>(1, std::min(count, bytes.size() / std::max<std::size_t>(reading.stretchBytes, 1)));
+    std::vector<std::string_view> parts;
+    std::size_t from = 0;
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::size_t aim = std::max(from, bytes.size() * k / count);
+        const std::size_t feed = bytes.find('\n', aim);
+        if (feed == std::string_view::npos) break;
+        parts.push_back(bytes.substr(from, feed + 1 - from));
+        from = feed + 1;
+    }
+    parts.push_back(bytes.substr(from));
+
+    std::vector<RowStretch> stretches(parts.size());
+    std::vector<std::future<RowStretch>> others;
+    for (std::size_t k = 1; k < parts.size(); ++k) {
+        const auto read = [part = parts[k], n, &force] { return readStretch(part, n, force); };
+        try {
+            others.push_back(std::async(reading.sideBySide ? std::launch::async : std::launch::deferred, read));
+        } catch (const std::system_error&) {  // no thread to be had: read it here, later
+            others.push_back(std::async(std::launch::deferred, read));
+        }
+    }
+    stretches[0] = readStretch(parts[0], n, force);
+    for (std::size_t k = 1; k < parts.size(); ++k) stretches[k] = others[k - 1].get();
+    return stretches;
+}
+
 }  // namespace
 
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
@@ -75,7 +163,7 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
 }
 
 ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
-                                MeasurementData& target) {
+                                MeasurementData& target, const RowReading& reading) {
     text::LineSplitter reader(bytes);
     ChannelHeader h;
     HeaderLines header(reader);
@@ -121,38 +209,25 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
     if (!force.proceed) return {};
     for (int c = 0; c < n; ++c) h.units[static_cast<std::size_t>(c)] = units[static_cast<std::size_t>(c)];
 
-    // The rows go to a table of their own first: the data set changes only
+    // The rows go to tables of their own first: the data set changes only
     // when the whole file was read.
-    std::vector<float> values;
-    values.reserve(std::min<std::size_t>(bytes.size() / 4, static_cast<std::size_t>(kMaxRows) * kMaxChannels));
-    std::vector<std::string_view> fields;
-    int r = 0;
-    while (auto line = reader.next()) {
-        const int lineNumber = r + 5;
-        text::splitFieldViews(*line, fields);
-        if (static_cast<int>(fields.size()) != n) {
-            dataError(ia, lineNumber);
+    const std::vector<RowStretch> stretches = readStretches(reader.rest(), n, force, reading);
+    int r = 0;  // lines before the stretch in hand: its first line's index among the data lines
+    for (const RowStretch& stretch : stretches) {
+        if (stretch.failedLine >= 0) {
+            const int failed = r + stretch.failedLine;
+            // The row limit is judged after the field count and before the numbers.
+            if (failed > kMaxRows || (failed == kMaxRows && !stretch.fieldsWrong))
+                tooManyRows(ia);
+            else
+                dataError(ia, failed + 5);
             return {};
         }
-        if (r == kMaxRows) {
-            ia.message(text::format(text::translate("kvx::data", "データが %d 行を超えています（第 %d 行）．\n"
-                                    "%d 行までのファイルに分けてから読み込んでください．").c_str(),
-                                    kMaxRows, lineNumber, kMaxRows),
-                       text::translate("kvx::data", "データエラー"), ui::Icon::Warning);
+        r += stretch.lines;
+        if (r > kMaxRows) {
+            tooManyRows(ia);
             return {};
         }
-        for (int c = 0; c < n; ++c) {
-            const double v = text::parseLeadingDouble(fields[static_cast<std::size_t>(c)]);
-            const float stored = c == force.forceChannel ? scaleForce(v, force.forceFactor) : static_cast<float>(v);
-            // A number beyond the single-precision range would become infinity
-            // and poison every graph and result: refuse the row instead.
-            if (!std::isfinite(stored)) {
-                dataError(ia, lineNumber);
-                return {};
-            }
-            values.push_back(stored);
-        }
-        ++r;
     }
     if (r == 0) {
         dataError(ia, 5);
@@ -160,9 +235,10 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
     }
     // Filled in place: a read must not cost a fresh 30,000-row table.
     target.clearValues();
-    for (int row = 0; row < r; ++row)
-        std::copy_n(values.begin() + static_cast<std::ptrdiff_t>(row) * n, n,
-                    target.ValueTable.begin() + static_cast<std::ptrdiff_t>(row) * kMaxChannels);
+    auto row = target.ValueTable.begin();
+    for (const RowStretch& stretch : stretches)
+        for (auto v = stretch.values.begin(); v != stretch.values.end(); v += n, row += kMaxChannels)
+            std::copy_n(v, n, row);
     target.header = std::move(h);
     target.RowCount = r;
     target.ForceChannel = force.forceChannel;

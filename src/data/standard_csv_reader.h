@@ -4,6 +4,7 @@
 #include "data/measurement_data.h"
 #include "ui/interaction.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,19 @@ struct ReadResult {
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
                            MeasurementData& target);
 
+/// How the data lines are read: in stretches of at least `stretchBytes` bytes,
+/// as many as `stretches` (0: one per processor, at most four), each on a
+/// thread of its own unless `sideBySide` is false. The outcome is the same for
+/// every choice.
+struct RowReading {
+    std::size_t stretchBytes = std::size_t{1} << 20;
+    int stretches = 0;
+    bool sideBySide = true;
+};
+
 /// The same read from the file's bytes (what the file entry calls, and what
 /// the fuzzers feed): `target` is filled in place only on success.
 ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
-                                MeasurementData& target);
+                                MeasurementData& target, const RowReading& reading = {});
 
 }  // namespace kvx::data

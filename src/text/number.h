@@ -2,6 +2,7 @@
 // leading white space skipped, the longest decimal prefix converted, else 0.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace kvx::text {
@@ -14,5 +15,11 @@ double parseLeadingDouble(std::string_view field);
 
 /// Length of that prefix including the skipped white space, 0 when there is none.
 std::size_t leadingNumberLength(std::string_view field);
+
+/// The whole of `s`, [-] digits [`point` digits] [(e|E) [+-] digits], when it can
+/// be converted exactly in a few steps (at most 15 significant digits, a power of
+/// ten up to 22), with the value std::from_chars gives for it (`point` read as '.').
+/// Nothing otherwise, whether or not `s` is a number: from_chars decides those.
+std::optional<double> exactWholeDecimal(std::string_view s, char point = '.');
 
 }  // namespace kvx::text

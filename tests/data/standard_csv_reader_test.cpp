@@ -186,3 +186,63 @@ TEST(StandardCsvReader, ReadsExactly30000Rows) {
     ASSERT_EQ(r->result.rows, 30000);
     EXPECT_EQ(r->data.value(29999, 0), 29999.0f);
 }
+
+// Large files are read in stretches side by side; wherever the stretches are
+// cut, the outcome must be the one read's: rows, values, and the first
+// refused line with its message (the row limit judged between the field count
+// and the numbers).
+TEST(StandardCsvReader, StretchesReadAsOneRead) {
+    const auto rows = [](int count, const std::string& row) {
+        std::string s;
+        for (int i = 0; i < count; ++i) s += row;
+        return s;
+    };
+    std::string varied;
+    for (int i = 0; i < 200; ++i)
+        varied += std::to_string(i) + (i % 3 ? ",-2.5e-3," : ",7,") + std::to_string(i * 0.37) +
+                  (i % 5 ? std::string() : std::string("\0,junk", 6)) + (i % 2 ? "\r\n" : "\n");
+    const std::string oneChannel = "1\nP\nL\nkN\n";
+    const std::string tooMany =
+        "データが 30000 行を超えています（第 30005 行）．\n30000 行までのファイルに分けてから読み込んでください．";
+    const struct Case {
+        const char* name;
+        std::string bytes;
+        std::string message;  // none: read
+    } cases[] = {
+        {"rows of every kind", kHeader + varied, ""},
+        {"field count refused late", kHeader + rows(150, "1,2,3\n") + "1,2\n" + rows(100, "1,2,3\n"), "データエラー 第 155 行"},
+        {"number refused late", kHeader + rows(150, "1,2,3\n") + "1,2,1e39\n" + rows(100, "1,2,3\n"), "データエラー 第 155 行"},
+        {"number first, field count later", kHeader + rows(20, "1,2,3\n") + "1e39,2,3\n" + rows(130, "1,2,3\n") + "1\n", "データエラー 第 25 行"},
+        {"blank lines", kHeader + rows(60, "1,2,3\n") + "\n\n" + rows(60, "1,2,3\n"), "データエラー 第 65 行"},
+        {"long line cut into pieces", kHeader + rows(40, "1,2,3\n") + "1,2," + std::string(3000, '4') + "\n" + rows(40, "1,2,3\n"), "データエラー 第 45 行"},
+        {"no rows", kHeader, "データエラー 第 5 行"},
+        {"30000 rows", oneChannel + rows(30000, "5\n"), ""},
+        {"30001 rows", oneChannel + rows(30001, "5\n"), tooMany},
+        {"30001 rows and more", oneChannel + rows(40000, "5\n"), tooMany},
+        {"line 30005 of two fields", oneChannel + rows(30000, "5\n") + "5,5\n" + rows(10, "5\n"), "データエラー 第 30005 行"},
+        {"line 30005 beyond single precision", oneChannel + rows(30000, "5\n") + "1e39\n", tooMany},
+        {"a refused line beyond the limit", oneChannel + rows(30002, "5\n") + "5,5\n", tooMany},
+        {"no line feed at the end", kHeader + rows(99, "1,2,3\n") + "1,2,3", ""},
+    };
+    for (const auto& c : cases) {
+        ScriptedInteraction ia;
+        MeasurementData expected;
+        const ReadResult one = readStandardCsvBytes(c.bytes, ForceUnit::kN, ia, expected, {SIZE_MAX, 1});
+        if (c.message.empty()) {
+            EXPECT_GT(one.rows, 0) << c.name;
+            EXPECT_TRUE(ia.shown.empty()) << c.name;
+        } else {
+            EXPECT_EQ(ia.texts(), std::vector<std::string>{c.message}) << c.name;
+        }
+        for (const int stretches : {2, 3, 5, 8}) {
+            SCOPED_TRACE(testing::Message() << c.name << ", " << stretches << " stretches");
+            ScriptedInteraction iaSplit;
+            MeasurementData split;
+            const ReadResult r = readStandardCsvBytes(c.bytes, ForceUnit::kN, iaSplit, split, {1, stretches});
+            EXPECT_EQ(r.rows, one.rows);
+            EXPECT_EQ(iaSplit.texts(), ia.texts());
+            ASSERT_EQ(split.RowCount, expected.RowCount);
+            EXPECT_EQ(split.ValueTable, expected.ValueTable);
+        }
+    }
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <iterator>
 #include <string>
 
+using kvx::text::exactWholeDecimal;
 using kvx::text::parseLeadingDouble;
 
 TEST(LeadingNumber, ConvertsTheLongestDecimalPrefix) {
@@ -86,4 +89,37 @@ TEST(LeadingNumber, FilesOwnFormatsReadBitForBitAsStrtodReadsThem) {
         const double got = parseLeadingDouble(field);
         ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << got << " vs " << expected;
     }
+}
+
+TEST(WholeDecimal, GivesFromCharsValueOrLeavesItToFromChars) {
+    // Whatever the short path takes must be a whole number to from_chars with
+    // the same bits; what it leaves, from_chars decides. The fields of the
+    // files must take the short path.
+    std::uint32_t state = 4242;
+    const auto next = [&] { return state = state * 1664525u + 1013904223u; };
+    const std::string alphabet = "0123456789-+.,eE0";
+    for (const char point : {'.', ','}) {
+        for (int n = 0; n < 30000; ++n) {
+            std::string s;
+            const std::size_t length = next() % 12;
+            for (std::size_t i = 0; i < length; ++i) s += alphabet[next() % alphabet.size()];
+            if (next() % 4 == 0) s += "e" + std::to_string(static_cast<int>(next() % 60) - 30);
+            SCOPED_TRACE(testing::Message() << s << " with " << point);
+            const auto got = exactWholeDecimal(s, point);
+            if (!got) continue;
+            std::string asRead = s;
+            std::replace(asRead.begin(), asRead.end(), point, '.');
+            double expected = 0.0;
+            const auto r = std::from_chars(asRead.data(), asRead.data() + asRead.size(), expected);
+            ASSERT_EQ(r.ec, std::errc());
+            ASSERT_EQ(r.ptr, asRead.data() + asRead.size());
+            ASSERT_EQ(std::memcmp(&*got, &expected, sizeof expected), 0) << *got << " vs " << expected;
+        }
+    }
+    for (const char* field : {"-12.345", "1.00000e+02", "-9.87650E-03", "0", "-0", "5.", ".5", "003", "123456789012345"})
+        EXPECT_TRUE(exactWholeDecimal(field).has_value()) << field;
+    for (const char* field : {"", "-", ".", "e5", "1e", "1e+", "1.5.2", "1-2", "+1", "1234567890123456", "1e99999", "1e23", " 1"})
+        EXPECT_FALSE(exactWholeDecimal(field).has_value()) << field;
+    EXPECT_EQ(exactWholeDecimal("2,5", ','), 2.5);
+    EXPECT_FALSE(exactWholeDecimal("2.5", ',').has_value());
 }
