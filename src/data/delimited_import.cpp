@@ -213,19 +213,27 @@ std::optional<ImportReport> importDelimitedText(std::string_view bytes, const Im
 
     // The rows go to a table of their own first: the data set changes only
     // when every value was converted.
-    std::vector<float> values;
-    values.reserve(plan.keptRows.size() * static_cast<std::size_t>(channels));
+    std::vector<float> values(plan.keptRows.size() * static_cast<std::size_t>(channels));
+    std::array<std::size_t, kMaxChannels> column{};
+    std::array<double, kMaxChannels> factor{};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(channels); ++i) {
+        column[i] = static_cast<std::size_t>(plan.columns[i] - 1);
+        factor[i] = plan.units[i].factor;
+    }
+    const auto width = static_cast<std::size_t>(parsed.columnCount);
+    auto out = values.begin();
     for (int row : plan.keptRows) {
-        for (int c = 0; c < channels; ++c) {
+        const double* in = parsed.values.data() + static_cast<std::size_t>(row) * width;
+        for (int c = 0; c < channels; ++c, ++out) {
             const auto i = static_cast<std::size_t>(c);
-            const double v = parsed.value(row, plan.columns[i] - 1) * plan.units[i].factor;
+            const double v = in[column[i]] * factor[i];
             const float value = c == force.forceChannel ? scaleForce(v, force.forceFactor) : static_cast<float>(v);
             // Beyond the single-precision range a value would become infinity
             // and poison every graph and result.
             if (!std::isfinite(value))
                 return refuse(text::format(text::translate("kvx::data", "第 %d 行: %d 列目の値 %g は大きすぎます").c_str(), parsed.lineNumbers[static_cast<std::size_t>(row)],
                                            plan.columns[i], v));
-            values.push_back(value);
+            *out = value;
         }
     }
     // Filled in place: an import must not cost a fresh 30,000-row table.

@@ -1,8 +1,9 @@
 // iconv-backed CP932 conversions.
 #include "text/cp932.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 
 namespace kvx::text {
@@ -57,12 +58,6 @@ Converter& converter(Direction d) {
     return d == Direction::ToUtf8 ? toUtf8 : toCp932;
 }
 
-// ASCII reads the same in both encodings (the yen sign and the overline are
-// U+005C and U+007E to this converter too), and most texts are nothing else.
-bool isAscii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::optional<std::string> strict(Direction d, std::string_view s) {
     if (isAscii(s)) return std::string(s);
     std::string out;
@@ -113,6 +108,19 @@ std::string utf8ToCp932Lossy(std::string_view utf8) {
         return true;
     });
     return out;
+}
+
+bool isAscii(std::string_view s) {
+    // Eight bytes at a time: a file of several megabytes is checked whole.
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, sizeof word);
+        if (word & 0x8080808080808080u) return false;
+    }
+    for (; i < s.size(); ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
+    return true;
 }
 
 std::string_view truncateCp932(std::string_view s, std::size_t maxBytes) {

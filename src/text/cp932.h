@@ -19,6 +19,11 @@ std::string cp932ToUtf8Lossy(std::string_view cp932);
 /// Lenient UTF-8 -> CP932 for writing user texts: characters CP932 lacks become '?'.
 std::string utf8ToCp932Lossy(std::string_view utf8);
 
+/// True when every byte is below 0x80: such a text reads the same in CP932
+/// and UTF-8 (the yen sign and the overline are U+005C and U+007E to this
+/// converter too).
+bool isAscii(std::string_view s);
+
 /// True for a CP932 lead byte (first byte of a two-byte character).
 constexpr bool isCp932LeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);

@@ -66,54 +66,6 @@ double outOfRangeValue(std::string_view unsignedNumber) {
     return magnitude + exponent > 0 ? HUGE_VAL : 0.0;
 }
 
-// The numbers of the files the program writes ("%12.5e", "%f") in a few
-// steps: at most 15 significant digits make an exact integer, 10^k is exact
-// up to k = 22, so one multiplication or division rounds once, which is the
-// correctly rounded value from_chars gives (Clinger's fast path). Returns the
-// bytes read from the start of `s` (digits, `point`, digits, exponent), or 0
-// when there is no digit or the value is not that simple: from_chars then.
-std::size_t fastDecimal(std::string_view s, double& value, char point = '.') {
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    std::size_t i = 0;
-    std::uint64_t mantissa = 0;
-    int digits = 0, significant = 0, fraction = 0;
-    const auto digit = [&](char c) {
-        ++digits;
-        if (mantissa == 0 && c == '0') return;  // leading zeros carry nothing
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        ++significant;
-    };
-    while (i < s.size() && isDigit(s[i])) digit(s[i++]);
-    if (i < s.size() && s[i] == point) {
-        for (++i; i < s.size() && isDigit(s[i]); ++i, ++fraction) digit(s[i]);
-    }
-    if (digits == 0 || significant > 15) return 0;
-    int exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        const bool negative = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && isDigit(s[j])) {  // otherwise the 'e' is not part of the number
-            int exponentDigits = 0;
-            for (; j < s.size() && isDigit(s[j]); ++j)
-                if (++exponentDigits > 4) return 0;
-                else exponent = exponent * 10 + (s[j] - '0');
-            if (negative) exponent = -exponent;
-            i = j;
-        }
-    }
-    if (mantissa == 0) {
-        value = 0.0;
-        return i;
-    }
-    const int k = exponent - fraction;
-    if (k < -22 || k > 22) return 0;
-    const auto m = static_cast<double>(mantissa);
-    value = k >= 0 ? m * kPowers[k] : m / kPowers[-k];
-    return i;
-}
-
 }  // namespace
 
 std::size_t leadingNumberLength(std::string_view field) {
@@ -133,20 +85,12 @@ double parseLeadingDouble(std::string_view field) {
     if (!startsNumber) return 0.0;
     const std::string_view number = field.substr(i);
     double value = 0.0;
-    if (fastDecimal(number, value) > 0) return negative ? -value : value;
+    if (detail::fastDecimal(number, value) > 0) return negative ? -value : value;
     const auto r = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
         const Prefix p = scan(number);
         value = outOfRangeValue(number.substr(p.begin, p.end - p.begin));
     }
-    return negative ? -value : value;
-}
-
-std::optional<double> exactWholeDecimal(std::string_view s, char point) {
-    const bool negative = !s.empty() && s.front() == '-';
-    if (negative) s.remove_prefix(1);
-    double value = 0.0;
-    if (s.empty() || fastDecimal(s, value, point) != s.size()) return std::nullopt;
     return negative ? -value : value;
 }
 

@@ -175,3 +175,64 @@ TEST(DelimitedText, UnitsAreRecognisedBareOrBracketed) {
     for (const char* u : {"Force", "[kN", "kNm", "", "mm/s"}) EXPECT_FALSE(looksLikeUnit(u)) << u;
     EXPECT_EQ(bareUnit(" [ kN ] "), "kN");
 }
+
+// Large files are parsed in stretches side by side; wherever the stretches
+// are cut, the parse must be the one parse: the same rows, values, line
+// numbers, counts, skipped lines and first refusal.
+TEST(DelimitedText, StretchesParseAsOneParse) {
+    std::string mixed = "Kraft;Weg\r\nkN;mm\r\n";
+    for (int i = 0; i < 300; ++i) {
+        if (i % 37 == 5) mixed += "\r\n \r\n";                      // blank lines
+        if (i % 53 == 7) mixed += ";;\r\n";                          // separators alone
+        if (i % 41 == 9) mixed += "1,5;\"zwei, drei\"\r\n";          // a quoted bad field
+        if (i % 23 == 3) mixed += "1;2;3\r\n";                       // a row too wide
+        mixed += std::to_string(i) + "," + std::to_string(i % 7) + ";-" + std::to_string(i) + "e-3\r\n";
+    }
+    std::string crOnly = rows("F,d\r", "1.5,2", 200, "\r");
+    crOnly += "x,1\r" + rows("", "3,4", 100, "\r");
+    const std::string ufeff = "\xEF\xBB\xBF";
+    const struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"every kind of row, CR LF", mixed},
+        {"CR alone", crOnly},
+        // 798 bytes: two stretches are cut right before the mark, which only a
+        // file's first byte may carry.
+        {"a byte order mark inside the file", rows("", "1,2", 100) + ufeff + "5,6\n" + rows("", "7,8", 97) + "9,0"},
+        {"no line feed at the end", rows("", "1,2", 150) + "3,4"},
+        {"rows of one number", rows("", "1", 500)},
+        {"no rows", rows("a,b\n", "", 200)},
+    };
+    ASSERT_EQ(cases[2].bytes.size(), 798u);
+    for (const auto& c : cases) {
+        const TextDialect d = detectDialect(c.bytes);
+        for (const bool skip : {false, true}) {
+            const ParsedText one = parseDelimitedText(c.bytes, d, skip, SIZE_MAX, 1);
+            for (const int stretches : {2, 3, 7}) {
+                SCOPED_TRACE(testing::Message() << c.name << (skip ? ", skipping" : "") << ", " << stretches);
+                const ParsedText split = parseDelimitedText(c.bytes, d, skip, 1, stretches);
+                EXPECT_EQ(split.header, one.header);
+                EXPECT_EQ(split.columnCount, one.columnCount);
+                EXPECT_EQ(split.rows, one.rows);
+                EXPECT_EQ(split.values, one.values);
+                EXPECT_EQ(split.lineNumbers, one.lineNumbers);
+                EXPECT_EQ(split.rowsInFile, one.rowsInFile);
+                EXPECT_EQ(split.skippedRows, one.skippedRows);
+                EXPECT_EQ(split.skippedLines, one.skippedLines);
+                EXPECT_EQ(split.failureLine, one.failureLine);
+                EXPECT_EQ(split.failure, one.failure);
+            }
+        }
+    }
+    // The one parse itself, on the mixed file: the first refusal is the wide
+    // row of line 6, and skipping counts all 21 bad rows but keeps the first
+    // twenty lines.
+    const TextDialect d = detectDialect(mixed);
+    EXPECT_EQ(parseDelimitedText(mixed, d, false).failure, "第 6 行: 数値が 3 個あります（2 個のはずです）");
+    const ParsedText skipped = parseDelimitedText(mixed, d, true);
+    EXPECT_EQ(skipped.rows, 300);
+    EXPECT_EQ(skipped.skippedRows, 21);
+    EXPECT_EQ(skipped.skippedLines.size(), 20u);
+    EXPECT_EQ(parseDelimitedText(crOnly, detectDialect(crOnly), false).failureLine, 202);
+}
