@@ -1,10 +1,13 @@
 // Arbitrary bytes as another lab's delimited text file: detection, preview,
-// parse, plan and import under the detected dialect and under settings the
-// first byte picks (other delimiters, reordered columns, thinning steps).
+// parse (also cut into stretches, which must not change it), plan and import
+// under the detected dialect and under settings the first byte picks (other
+// delimiters, reordered columns, thinning steps).
 #include "data/delimited_import.h"
 #include "fuzz_support.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -24,6 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const kvx::data::ParsedText parsed = kvx::data::parseDelimitedText(bytes, s.dialect, s.skipBadRows);
     if (parsed.values.size() != static_cast<std::size_t>(parsed.rows) * static_cast<std::size_t>(parsed.columnCount))
+        __builtin_trap();
+    // Cut into stretches (as large files are), one after another on this
+    // thread: the same parse to the last line number.
+    const kvx::data::ParsedText split =
+        kvx::data::parseDelimitedText(bytes, s.dialect, s.skipBadRows, 1, 2 + static_cast<int>(size % 4), false);
+    if (split.header != parsed.header || split.columnCount != parsed.columnCount || split.rows != parsed.rows ||
+        split.values.size() != parsed.values.size() ||
+        !std::equal(split.values.begin(), split.values.end(), parsed.values.begin(),
+                    [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }) ||
+        split.lineNumbers != parsed.lineNumbers || split.rowsInFile != parsed.rowsInFile ||
+        split.skippedRows != parsed.skippedRows || split.skippedLines != parsed.skippedLines ||
+        split.failureLine != parsed.failureLine || split.failure != parsed.failure)
         __builtin_trap();
     for (double v : parsed.values)
         if (!std::isfinite(v)) __builtin_trap();

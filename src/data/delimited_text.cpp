@@ -437,7 +437,7 @@ ParsedStretch parseStretch(std::string_view bytes, const TextDialect& dialect) {
 constexpr std::size_t kStretchBytes = std::size_t{1} << 20;
 
 std::vector<ParsedStretch> parseStretches(std::string_view bytes, const TextDialect& dialect, std::size_t stretchBytes,
-                                          int stretchCount) {
+                                          int stretchCount, bool sideBySide) {
     std::size_t count = stretchCount > 0 ? static_cast<std::size_t>(stretchCount)
                                          : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
     count = std::max<std::size_t>(1, std::min(count, bytes.size() / std::max<std::size_t>(stretchBytes, 1)));
@@ -454,7 +454,7 @@ std::vector<ParsedStretch> parseStretches(std::string_view bytes, const TextDial
     for (std::size_t k = 1; k < parts.size(); ++k) {
         const auto parse = [part = parts[k], &dialect] { return parseStretch(part, dialect); };
         try {
-            others.push_back(std::async(std::launch::async, parse));
+            others.push_back(std::async(sideBySide ? std::launch::async : std::launch::deferred, parse));
         } catch (const std::system_error&) {  // no thread to be had: parsed here, later
             others.push_back(std::async(std::launch::deferred, parse));
         }
@@ -472,7 +472,7 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
 }
 
 ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows,
-                              std::size_t stretchBytes, int stretchCount) {
+                              std::size_t stretchBytes, int stretchCount, bool sideBySide) {
     ParsedText t;
     Lines lines(bytes);
     std::string_view line;
@@ -483,7 +483,7 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
         t.header.push_back(std::move(fields));
     }
 
-    std::vector<ParsedStretch> stretches = parseStretches(lines.rest(), dialect, stretchBytes, stretchCount);
+    std::vector<ParsedStretch> stretches = parseStretches(lines.rest(), dialect, stretchBytes, stretchCount, sideBySide);
     // While every row with numbers is kept, the values read are the stretches'
     // values end to end: taken over in one go (the first stretch's without a
     // copy) when the judging ends or first leaves such a row out.

@@ -89,9 +89,10 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
 
 /// The same parse with the data lines cut into stretches of at least
 /// `stretchBytes` bytes, as many as `stretches` (0: one per processor, at most
-/// four), parsed side by side. The outcome is the same for every choice.
+/// four), parsed side by side unless `sideBySide` is false. The outcome is the
+/// same for every choice.
 ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows,
-                              std::size_t stretchBytes, int stretches);
+                              std::size_t stretchBytes, int stretches, bool sideBySide = true);
 
 const char* delimiterName(Delimiter d);      // "comma", "semicolon", "tab", "space"
 const char* decimalName(DecimalMark m);      // "point", "comma"
