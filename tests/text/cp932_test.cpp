@@ -66,3 +66,17 @@ TEST(Cp932, KeptConvertersStartEachTextAfresh) {
     std::thread([&] { fromOtherThread = cp932ToUtf8Lossy("\x89\xD7\x8F\x64"); }).join();
     EXPECT_EQ(fromOtherThread, "荷重");
 }
+
+// Checked in blocks of 32 bytes and then byte by byte: a byte of 0x80 or more
+// must be found at every position of every length around the blocks.
+TEST(Cp932, AsciiIsFoundByteForByte) {
+    for (std::size_t length = 0; length <= 70; ++length) {
+        const std::string ascii(length, '\x7F');
+        EXPECT_TRUE(isAscii(ascii)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string s = ascii;
+            s[at] = '\x80';
+            EXPECT_FALSE(isAscii(s)) << length << " " << at;
+        }
+    }
+}
