@@ -47,7 +47,7 @@ public:
              std::span<const int> displayChannels, GraphState& state, Canvas& canvas, ui::Interaction& ia,
              GraphHost& host)
         : m_data(data), m_o(o), m_sw(sw), m_display(displayChannels), m_state(state), m_canvas(canvas), m_ia(ia),
-          m_host(host) {}
+          m_host(host), m_magnitudes(data) {}
 
     void run(int passIndex, int xChannel, int yChannel);
 
@@ -66,7 +66,8 @@ private:
     Canvas& m_canvas;
     ui::Interaction& m_ia;
     GraphHost& m_host;
-    std::vector<Pixel> m_run;  // the rows of the current run
+    std::vector<Pixel> m_run;        // the rows of the current run
+    RunningMagnitudes m_magnitudes;  // of the data set, for every frame and full scale of the command
 };
 
 bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
@@ -85,8 +86,10 @@ bool PlotPass::buildWorkArrays(int xChannel, int yChannel) {
         Smooth(ys, m_o.SmoothingSize);
     }
     if (m_o.frame.fullScale) {
-        const double mx = 0.01 * MaxAbs(xs);
-        const double my = 0.01 * MaxAbs(ys);
+        // Unsmoothed, the largest magnitudes are the channels' own, known
+        // after the first series.
+        const double mx = 0.01 * (m_o.smooth ? MaxAbs(xs) : m_magnitudes.whole(xChannel - 1));
+        const double my = 0.01 * (m_o.smooth ? MaxAbs(ys) : m_magnitudes.whole(yChannel - 1));
         // A channel of zeros has no full scale: dividing would fill the graph with NaN.
         if (mx == 0.0 || my == 0.0) {
             const int channel = mx == 0.0 ? xChannel : yChannel;
@@ -257,7 +260,6 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
     }
     const bool loop = m_o.mode == DisplayMode::Loop;
     analysis::LoopValues loopShown;
-    RunningMagnitudes magnitudes(m_data);
 
     while (e <= rows && (!loop || k < boundaries.size())) {
         const Rgb remembered = m_canvas.pen().color;  // before the frame turns the pen black
@@ -266,7 +268,7 @@ void PlotPass::run(int passIndex, int xChannel, int yChannel) {
             if ((m_o.mode == DisplayMode::Step || loop) && !m_o.fixedAxes) last = e;
             if (m_o.mode == DisplayMode::Region) first = m_state.regionStart, last = m_state.regionEnd;
             PrepareFrame(m_state.frame, m_data, m_display, first, last, m_o.frame, m_state.place, m_canvas, m_ia,
-                         &magnitudes);
+                         &m_magnitudes);
         }
         m_state.angleGraph = m_state.frame.XUnit == "rad";
         // A region can reach past the rows (a region left from an earlier file); nothing to draw then.

@@ -176,18 +176,32 @@ double maxAbsOfRows(const data::MeasurementData& data, int from, int to, int cha
 
 }  // namespace
 
+// All sixteen columns row after row: the table is row-major, so one channel's
+// column touches every row's cache line anyway. The magnitudes stay floats:
+// converting to double is exact and keeps their order.
+void RunningMagnitudes::scan(int from, int to, Largest& largest) const {
+    const float* row = m_data.ValueTable.data() + static_cast<std::size_t>(from) * data::kMaxChannels;
+    for (int r = from; r < to; ++r, row += data::kMaxChannels)
+        for (std::size_t c = 0; c < largest.size(); ++c) largest[c] = std::max(largest[c], std::fabs(row[c]));
+}
+
 double RunningMagnitudes::upTo(int channel, int last) {
-    Scan& s = m_scans[static_cast<std::size_t>(channel)];
-    if (last < s.rows) s = {};  // a step back: from the first row again
-    s.largest = std::max(s.largest, maxAbsOfRows(m_data, s.rows, last - 1, channel));
-    s.rows = last;
-    return s.largest;
+    if (last < m_rows) {  // a step back: from the first row again
+        m_rows = 0;
+        m_upTo.fill(0.0f);
+    }
+    scan(m_rows, last, m_upTo);
+    m_rows = std::max(m_rows, last);
+    return m_upTo[static_cast<std::size_t>(channel)];
 }
 
 double RunningMagnitudes::whole(int channel) {
-    std::optional<double>& w = m_whole[static_cast<std::size_t>(channel)];
-    if (!w) w = maxAbsOfRows(m_data, 0, m_data.RowCount - 1, channel);
-    return *w;
+    if (!m_whole) {
+        m_whole.emplace();
+        m_whole->fill(0.0f);
+        scan(0, m_data.RowCount, *m_whole);
+    }
+    return (*m_whole)[static_cast<std::size_t>(channel)];
 }
 
 double ChannelStep(const data::MeasurementData& data, int first, int last, int channel, bool fullScale,

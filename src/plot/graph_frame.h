@@ -87,13 +87,13 @@ public:
     double whole(int channel);
 
 private:
-    struct Scan {
-        int rows = 0;
-        double largest = 0.0;
-    };
+    using Largest = std::array<float, data::kMaxChannels>;
+    void scan(int from, int to, Largest& largest) const;
+
     const data::MeasurementData& m_data;
-    std::array<Scan, data::kMaxChannels> m_scans{};
-    std::array<std::optional<double>, data::kMaxChannels> m_whole{};
+    int m_rows = 0;  // rows folded into m_upTo
+    Largest m_upTo{};
+    std::optional<Largest> m_whole;
 };
 
 /// Automatic step of one channel (0-based) over rows first ... last (1-based,

@@ -137,6 +137,38 @@ TEST(GraphCommand, FullScaleAllowsDifferentUnits) {
     EXPECT_NEAR(MaxAbs(std::span<const double>(r.state.Y).first(50)), 100.0, 1e-9);
 }
 
+// Full scale divides each series by a hundredth of its largest magnitude,
+// taken from the channel (sign and all) unless smoothing changed the values:
+// the work arrays must be exactly the literal division.
+TEST(GraphCommand, FullScaleDividesByTheSeriesOwnLargestMagnitude) {
+    MeasurementData d = record(60);
+    d.cell(17, 1) = -7.75f;  // the largest magnitude, negative, of the inverted channel
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        GraphOptions o = options();
+        o.frame.fullScale = true;
+        o.signInverted[1] = true;
+        o.smooth = smooth;
+        Session r;
+        runGraphCommand(d, o, r.state, r.canvas, r.ia, r.host);
+        ASSERT_TRUE(r.ia.shown.empty());
+        std::vector<double> x(60), y(60);
+        for (int i = 0; i < 60; ++i) {
+            x[static_cast<std::size_t>(i)] = -1.0 * static_cast<double>(d.value(i, 1));
+            y[static_cast<std::size_t>(i)] = static_cast<double>(d.value(i, 0));
+        }
+        if (smooth) {
+            Smooth(x, o.SmoothingSize);
+            Smooth(y, o.SmoothingSize);
+        }
+        const double mx = 0.01 * MaxAbs(x), my = 0.01 * MaxAbs(y);
+        for (std::size_t i = 0; i < 60; ++i) {
+            ASSERT_EQ(r.state.X[i], x[i] / mx) << i;
+            ASSERT_EQ(r.state.Y[i], y[i] / my) << i;
+        }
+    }
+}
+
 TEST(GraphCommand, FullScaleOfAZeroChannelIsToldNotDividedByZero) {
     MeasurementData d = record(50);
     for (int i = 0; i < 50; ++i) d.cell(i, 1) = 0.0f;
