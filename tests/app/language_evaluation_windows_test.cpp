@@ -36,36 +36,6 @@ using kvx::test::WindowFixture;
 
 namespace {
 
-/// Every text the window shows, widget by widget: captions, titles, tool tips,
-/// items and headings of lists and tables, tabs, and the spin boxes' words.
-QStringList shownTexts(QWidget* root) {
-    QStringList out;
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        const QString name = w->objectName() + QLatin1Char(':');
-        out << name + w->windowTitle() << name + w->toolTip();
-        if (auto* l = qobject_cast<QLabel*>(w)) out << name + l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << name + b->text();
-        if (auto* g = qobject_cast<QGroupBox*>(w)) out << name + g->title();
-        if (auto* c = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < c->count(); ++i) out << name + c->itemText(i);
-        if (auto* s = qobject_cast<QAbstractSpinBox*>(w)) out << name + s->specialValueText() << name + s->text();
-        if (auto* t = qobject_cast<QTabWidget*>(w))
-            for (int i = 0; i < t->count(); ++i) out << name + t->tabText(i);
-        if (auto* t = qobject_cast<QTableWidget*>(w)) {
-            for (int c = 0; c < t->columnCount(); ++c)
-                if (auto* h = t->horizontalHeaderItem(c)) out << name + h->text();
-            for (int r = 0; r < t->rowCount(); ++r) {
-                if (auto* h = t->verticalHeaderItem(r)) out << name + h->text();
-                for (int c = 0; c < t->columnCount(); ++c)
-                    if (auto* item = t->item(r, c)) out << name + item->text() + QLatin1Char('|') + item->toolTip();
-            }
-        }
-    }
-    return out;
-}
-
 /// The Japanese texts of table cells, which japaneseTexts() leaves to the windows' tests.
 QStringList japaneseCells(QWidget* root) {
     QStringList found;
@@ -92,7 +62,7 @@ struct Sample {
 void roundTrip(QWidget* window, const std::vector<Sample>& samples, const QStringList& allowedParts = {},
                const QStringList& coreWidgets = {}) {
     for (const Sample& s : samples) QVERIFY2(s.text() == s.japanese, s.what);
-    QStringList before = shownTexts(window);
+    QStringList before = kvx::test::shownTexts(window);
 
     kvx::app::useLanguage(Language::English);
     for (const Sample& s : samples)
@@ -110,7 +80,7 @@ void roundTrip(QWidget* window, const std::vector<Sample>& samples, const QStrin
 
     kvx::app::useLanguage(Language::Japanese);
     // Redrawn tables may hand their scroll bars to other frames: the same texts, not the same order.
-    QStringList after = shownTexts(window);
+    QStringList after = kvx::test::shownTexts(window);
     before.sort();
     after.sort();
     QCOMPARE(after.size(), before.size());

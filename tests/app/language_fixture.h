@@ -7,6 +7,7 @@
 #include "app/language.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -75,6 +77,42 @@ inline QStringList japaneseTexts(QWidget* root, const std::set<QString>& allowed
         }
     }
     return found;
+}
+
+/// Every text a window shows, widget by widget and named by its object, for
+/// comparing a window before and after a switch of language: captions,
+/// titles, tool tips, edits, menus, list items, tabs, the spin boxes' words,
+/// table headings and cells, and actions.
+inline QStringList shownTexts(QWidget* root) {
+    QStringList out;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        const QString name = w->objectName() + QLatin1Char(':');
+        out << name + w->windowTitle() << name + w->toolTip();
+        if (auto* l = qobject_cast<QLabel*>(w)) out << name + l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << name + b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) out << name + g->title();
+        if (auto* e = qobject_cast<QLineEdit*>(w)) out << name + e->text();
+        if (auto* m = qobject_cast<QMenu*>(w)) out << name + m->title();
+        if (auto* t = qobject_cast<QPlainTextEdit*>(w)) out << name + t->toPlainText();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) out << name + c->itemText(i);
+        if (auto* s = qobject_cast<QAbstractSpinBox*>(w)) out << name + s->specialValueText() << name + s->text();
+        if (auto* t = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i) out << name + t->tabText(i);
+        if (auto* t = qobject_cast<QTableWidget*>(w)) {
+            for (int c = 0; c < t->columnCount(); ++c)
+                if (auto* h = t->horizontalHeaderItem(c)) out << name + h->text();
+            for (int r = 0; r < t->rowCount(); ++r) {
+                if (auto* h = t->verticalHeaderItem(r)) out << name + h->text();
+                for (int c = 0; c < t->columnCount(); ++c)
+                    if (auto* item = t->item(r, c)) out << name + item->text() + QLatin1Char('|') + item->toolTip();
+            }
+        }
+        for (QAction* a : w->actions()) out << name + a->text() + QLatin1Char('|') + a->toolTip();
+    }
+    return out;
 }
 
 /// Runs the program in English for the life of the guard, Japanese after.

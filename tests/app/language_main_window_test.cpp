@@ -99,29 +99,6 @@ QStringList japaneseOfOwnPart(WindowFixture& f, QWidget* root) {
     return found;
 }
 
-/// Every text a window shows, widget by widget, for comparing before and after.
-QStringList shownTexts(QWidget* root) {
-    QStringList out;
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        const QString name = w->objectName() + QLatin1Char(':');
-        out << name + w->windowTitle() << name + w->toolTip();
-        if (auto* l = qobject_cast<QLabel*>(w)) out << name + l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << name + b->text();
-        if (auto* g = qobject_cast<QGroupBox*>(w)) out << name + g->title();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) out << name + e->text();
-        if (auto* m = qobject_cast<QMenu*>(w)) out << name + m->title();
-        if (auto* t = qobject_cast<QPlainTextEdit*>(w)) out << name + t->toPlainText();
-        if (auto* t = qobject_cast<QTableWidget*>(w))
-            for (int r = 0; r < t->rowCount(); ++r)
-                for (int c = 0; c < t->columnCount(); ++c)
-                    if (auto* item = t->item(r, c)) out << name + item->text();
-        for (QAction* a : w->actions()) out << name + a->text() + QLatin1Char('|') + a->toolTip();
-    }
-    return out;
-}
-
 /// The texts that appear only once the windows are used: the pause window's
 /// loop judgment, the correspondence window's labels, the range dialog's.
 void bringUpRuntimeTexts(WindowFixture& f) {
@@ -313,12 +290,12 @@ private slots:
         QVERIFY(f);
         bringUpRuntimeTexts(*f);
         std::vector<QStringList> before;
-        for (const auto& [name, window] : ownWindows(*f)) before.push_back(shownTexts(window));
+        for (const auto& [name, window] : ownWindows(*f)) before.push_back(kvx::test::shownTexts(window));
         f->action("English1")->trigger();
         f->action("Japanese1")->trigger();
         std::size_t i = 0;
         for (const auto& [name, window] : ownWindows(*f)) {
-            const QStringList after = shownTexts(window);
+            const QStringList after = kvx::test::shownTexts(window);
             QVERIFY2(after == before[i], name);
             ++i;
         }
