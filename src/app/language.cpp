@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include "app/settings.h"
+#include "text/printf.h"
 #include "text/translate.h"
 
 #include <QCoreApplication>
@@ -115,6 +116,16 @@ void useLanguage(Language language) {
     const std::vector<Binding> bindings = s.bindings;
     for (const Binding& b : bindings)
         if (!b.owner.isNull()) b.apply();
+}
+
+std::optional<QString> retranslatedCount(Text format, const std::string& shown) {
+    int n = 0;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    if (std::sscanf(shown.c_str(), format.source, &n) != 1 || text::format(format.source, n) != shown)
+        return std::nullopt;
+#pragma GCC diagnostic pop
+    return trFormat(format, n);
 }
 
 Language currentLanguage() { return state().language; }

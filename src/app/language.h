@@ -14,6 +14,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvx::app {
@@ -50,6 +52,10 @@ QString translated(Text text);
 /// A printf-style format in the current language, filled in (%d, %s, %g ...;
 /// %s takes UTF-8).
 QString trFormat(Text format, ...);
+/// `shown`, a text the core wrote from `format` (Japanese, one %d), made again
+/// from the format in the current language with the same number; nothing when
+/// `shown` is not that format filled in.
+std::optional<QString> retranslatedCount(Text format, const std::string& shown);
 
 /// Sets `property` of `target` to `text` now and after every change of
 /// language, for as long as `target` lives.

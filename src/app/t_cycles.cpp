@@ -7,7 +7,6 @@
 #include "app/qt_canvas.h"
 #include "app/qt_text.h"
 #include "data/open_data_file.h"
-#include "text/printf.h"
 #include "text/translate.h"
 #include "text/replacing_file.h"
 
@@ -26,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kvx::app {
 namespace {
@@ -74,14 +72,8 @@ QString shownText(const std::string& source) {
         for (const Text& t : kComparisonTexts)
             if (source.compare(0, at, t.source) == 0)
                 return app::translated(t) + fromUtf8(std::string_view(source).substr(at));
-    for (const Text& t : kComparisonFormats) {
-        int n = 0;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-        if (std::sscanf(source.c_str(), t.source, &n) == 1 && text::format(t.source, n) == source)
-            return trFormat(t, n);
-#pragma GCC diagnostic pop
-    }
+    for (const Text& t : kComparisonFormats)
+        if (auto shown = retranslatedCount(t, source)) return *shown;
     // Any other reason of the evaluation's own, from the core's catalogue.
     return fromUtf8(text::translate("kvx::analysis", source.c_str()));
 }

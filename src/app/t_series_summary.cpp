@@ -31,7 +31,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <span>
 
@@ -132,12 +131,7 @@ const Text kWrittenRowsSource = tx("TSeriesSummary", "壁倍率評価で書き�
 /// The wall file's heading of the reference angle's load, "1/120耐力".
 QString referenceHeading(const std::string& heading) {
     const Text load = tx("TSeriesSummary", "1/%d耐力");
-    int angle = 0;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    if (std::sscanf(heading.c_str(), load.source, &angle) == 1 && text::format(load.source, angle) == heading)
-        return trFormat(load, angle);
-#pragma GCC diagnostic pop
+    if (auto shown = retranslatedCount(load, heading)) return *shown;
     return fromUtf8(heading);
 }
 
