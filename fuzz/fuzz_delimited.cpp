@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Cut into stretches (as large files are), one after another on this
     // thread: the same parse to the last line number.
     const kvx::data::ParsedText split =
-        kvx::data::parseDelimitedText(bytes, s.dialect, s.skipBadRows, 1, 2 + static_cast<int>(size % 4), false);
+        kvx::data::parseDelimitedText(bytes, s.dialect, s.skipBadRows, {1, 2 + static_cast<int>(size % 4), false});
     if (split.header != parsed.header || split.columnCount != parsed.columnCount || split.rows != parsed.rows ||
         split.values.size() != parsed.values.size() ||
         !std::equal(split.values.begin(), split.values.end(), parsed.values.begin(),

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // halve the rate.
     static data::MeasurementData split;
     ui::ScriptedInteraction splitIa;
-    const data::RowReading stretches{1, 2 + static_cast<int>(size % 4), false};
+    const text::StretchReading stretches{1, 2 + static_cast<int>(size % 4), false};
     const int splitRows = data::readStandardCsvBytes(bytes, data::ForceUnit::kN, splitIa, split, stretches).rows;
     if (splitRows != rows || splitIa.texts() != ia.texts()) __builtin_trap();
     if (rows > 0) {

@@ -4,6 +4,7 @@
 #include "text/cp932.h"
 #include "text/number.h"
 #include "text/printf.h"
+#include "text/stretches.h"
 #include "text/translate.h"
 
 #include <algorithm>
@@ -11,10 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <future>
 #include <map>
-#include <system_error>
-#include <thread>
 
 namespace kvx::data {
 namespace {
@@ -432,47 +430,10 @@ ParsedStretch parseStretch(std::string_view bytes, const TextDialect& dialect) {
     return p;
 }
 
-// Data lines of at least this many bytes are cut into stretches (right after
-// line feeds, where a line always ends) parsed side by side.
-constexpr std::size_t kStretchBytes = std::size_t{1} << 20;
-
-std::vector<ParsedStretch> parseStretches(std::string_view bytes, const TextDialect& dialect, std::size_t stretchBytes,
-                                          int stretchCount, bool sideBySide) {
-    std::size_t count = stretchCount > 0 ? static_cast<std::size_t>(stretchCount)
-                                         : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-    count = std::max<std::size_t>(1, std::min(count, bytes.size() / std::max<std::size_t>(stretchBytes, 1)));
-    std::vector<std::string_view> parts;
-    std::size_t from = 0;
-    for (std::size_t k = 1; k < count; ++k) {
-        const std::size_t feed = bytes.find('\n', std::max(from, bytes.size() * k / count));
-        if (feed == std::string_view::npos) break;
-        parts.push_back(bytes.substr(from, feed + 1 - from));
-        from = feed + 1;
-    }
-    parts.push_back(bytes.substr(from));
-    std::vector<std::future<ParsedStretch>> others;
-    for (std::size_t k = 1; k < parts.size(); ++k) {
-        const auto parse = [part = parts[k], &dialect] { return parseStretch(part, dialect); };
-        try {
-            others.push_back(std::async(sideBySide ? std::launch::async : std::launch::deferred, parse));
-        } catch (const std::system_error&) {  // no thread to be had: parsed here, later
-            others.push_back(std::async(std::launch::deferred, parse));
-        }
-    }
-    std::vector<ParsedStretch> stretches;
-    stretches.push_back(parseStretch(parts[0], dialect));
-    for (auto& other : others) stretches.push_back(other.get());
-    return stretches;
-}
-
 }  // namespace
 
-ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows) {
-    return parseDelimitedText(bytes, dialect, skipBadRows, kStretchBytes, 0);
-}
-
 ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows,
-                              std::size_t stretchBytes, int stretchCount, bool sideBySide) {
+                              const text::StretchReading& reading) {
     ParsedText t;
     Lines lines(bytes);
     std::string_view line;
@@ -483,7 +444,9 @@ ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect
         t.header.push_back(std::move(fields));
     }
 
-    std::vector<ParsedStretch> stretches = parseStretches(lines.rest(), dialect, stretchBytes, stretchCount, sideBySide);
+    // Parsed in stretches side by side on a large file, judged here in file order.
+    std::vector<ParsedStretch> stretches = text::readInStretches(
+        lines.rest(), reading, [&dialect](std::string_view part) { return parseStretch(part, dialect); });
     // While every row with numbers is kept, the values read are the stretches'
     // values end to end: taken over in one go (the first stretch's without a
     // copy) when the judging ends or first leaves such a row out.

@@ -4,6 +4,8 @@
 // need no files; nothing here asks or tells the user.
 #pragma once
 
+#include "text/stretches.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,15 +86,11 @@ struct ParsedText {
 
 /// Parses `bytes`. A data row with another count of numbers than the first,
 /// or a field that is not a number, stops the parse with its line number,
-/// unless `skipBadRows`: then it is counted and left out.
-ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows);
-
-/// The same parse with the data lines cut into stretches of at least
-/// `stretchBytes` bytes, as many as `stretches` (0: one per processor, at most
-/// four), parsed side by side unless `sideBySide` is false. The outcome is the
-/// same for every choice.
+/// unless `skipBadRows`: then it is counted and left out. The data lines of a
+/// large file are parsed in stretches side by side (`reading`), with the same
+/// outcome as one parse.
 ParsedText parseDelimitedText(std::string_view bytes, const TextDialect& dialect, bool skipBadRows,
-                              std::size_t stretchBytes, int stretches, bool sideBySide = true);
+                              const text::StretchReading& reading = {});
 
 const char* delimiterName(Delimiter d);      // "comma", "semicolon", "tab", "space"
 const char* decimalName(DecimalMark m);      // "point", "comma"

@@ -7,16 +7,14 @@
 #include "text/line_reader.h"
 #include "text/number.h"
 #include "text/printf.h"
+#include "text/stretches.h"
 #include "text/translate.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <future>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace kvx::data {
@@ -115,40 +113,6 @@ RowStretch readStretch(std::string_view bytes, int n, const ForceUnitDecision& f
     return stretch;
 }
 
-// The data lines cut into stretches right after line feeds (a line feed ends a
-// line however long lines are cut) and read side by side: on a large file the
-// numbers are most of the reading time.
-std::vector<RowStretch> readStretches(std::string_view bytes, int n, const ForceUnitDecision& force,
-                                      const RowReading& reading) {
-    std::size_t count = reading.stretches > 0 ? static_cast<std::size_t>(reading.stretches)
-                                              : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-    count = std::max<std::size_t>(1, std::min(count, bytes.size() / std::max<std::size_t>(reading.stretchBytes, 1)));
-    std::vector<std::string_view> parts;
-    std::size_t from = 0;
-    for (std::size_t k = 1; k < count; ++k) {
-        const std::size_t aim = std::max(from, bytes.size() * k / count);
-        const std::size_t feed = bytes.find('\n', aim);
-        if (feed == std::string_view::npos) break;
-        parts.push_back(bytes.substr(from, feed + 1 - from));
-        from = feed + 1;
-    }
-    parts.push_back(bytes.substr(from));
-
-    std::vector<RowStretch> stretches(parts.size());
-    std::vector<std::future<RowStretch>> others;
-    for (std::size_t k = 1; k < parts.size(); ++k) {
-        const auto read = [part = parts[k], n, &force] { return readStretch(part, n, force); };
-        try {
-            others.push_back(std::async(reading.sideBySide ? std::launch::async : std::launch::deferred, read));
-        } catch (const std::system_error&) {  // no thread to be had: read it here, later
-            others.push_back(std::async(std::launch::deferred, read));
-        }
-    }
-    stretches[0] = readStretch(parts[0], n, force);
-    for (std::size_t k = 1; k < parts.size(); ++k) stretches[k] = others[k - 1].get();
-    return stretches;
-}
-
 }  // namespace
 
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
@@ -163,7 +127,7 @@ ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Int
 }
 
 ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
-                                MeasurementData& target, const RowReading& reading) {
+                                MeasurementData& target, const text::StretchReading& reading) {
     text::LineSplitter reader(bytes);
     ChannelHeader h;
     HeaderLines header(reader);
@@ -211,7 +175,10 @@ ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui:
 
     // The rows go to tables of their own first: the data set changes only
     // when the whole file was read.
-    const std::vector<RowStretch> stretches = readStretches(reader.rest(), n, force, reading);
+    // Read in stretches side by side on a large file, where the numbers are
+    // most of the time, and judged here in file order.
+    const std::vector<RowStretch> stretches = text::readInStretches(
+        reader.rest(), reading, [n, &force](std::string_view part) { return readStretch(part, n, force); });
     int r = 0;  // lines before the stretch in hand: its first line's index among the data lines
     for (const RowStretch& stretch : stretches) {
         if (stretch.failedLine >= 0) {

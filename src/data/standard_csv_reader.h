@@ -2,9 +2,9 @@
 #pragma once
 
 #include "data/measurement_data.h"
+#include "text/stretches.h"
 #include "ui/interaction.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,19 +23,11 @@ struct ReadResult {
 ReadResult readStandardCsv(const std::string& path, ForceUnit forceUnit, ui::Interaction& ia,
                            MeasurementData& target);
 
-/// How the data lines are read: in stretches of at least `stretchBytes` bytes,
-/// as many as `stretches` (0: one per processor, at most four), each on a
-/// thread of its own unless `sideBySide` is false. The outcome is the same for
-/// every choice.
-struct RowReading {
-    std::size_t stretchBytes = std::size_t{1} << 20;
-    int stretches = 0;
-    bool sideBySide = true;
-};
-
 /// The same read from the file's bytes (what the file entry calls, and what
-/// the fuzzers feed): `target` is filled in place only on success.
+/// the fuzzers feed): `target` is filled in place only on success. The data
+/// lines of a large file are read in stretches side by side (`reading`), with
+/// the same outcome as one read.
 ReadResult readStandardCsvBytes(std::string_view bytes, ForceUnit forceUnit, ui::Interaction& ia,
-                                MeasurementData& target, const RowReading& reading = {});
+                                MeasurementData& target, const text::StretchReading& reading = {});
 
 }  // namespace kvx::data

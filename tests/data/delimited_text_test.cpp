@@ -208,10 +208,10 @@ TEST(DelimitedText, StretchesParseAsOneParse) {
     for (const auto& c : cases) {
         const TextDialect d = detectDialect(c.bytes);
         for (const bool skip : {false, true}) {
-            const ParsedText one = parseDelimitedText(c.bytes, d, skip, SIZE_MAX, 1);
+            const ParsedText one = parseDelimitedText(c.bytes, d, skip, {SIZE_MAX, 1});
             for (const int stretches : {2, 3, 7}) {
                 SCOPED_TRACE(testing::Message() << c.name << (skip ? ", skipping" : "") << ", " << stretches);
-                const ParsedText split = parseDelimitedText(c.bytes, d, skip, 1, stretches);
+                const ParsedText split = parseDelimitedText(c.bytes, d, skip, {1, stretches});
                 EXPECT_EQ(split.header, one.header);
                 EXPECT_EQ(split.columnCount, one.columnCount);
                 EXPECT_EQ(split.rows, one.rows);
